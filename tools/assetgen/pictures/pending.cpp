@@ -1,0 +1,18 @@
+#include "picture_table.h"
+namespace vv::gen {
+void AddInterfacePictures(PictureList&) {}
+void AddWorldPictures(PictureList&) {}
+void AddForestTiles(PictureList&) {}
+void AddCavernTiles(PictureList&) {}
+void AddDesertTiles(PictureList&) {}
+void AddGardenTiles(PictureList&) {}
+void AddHideoutTiles(PictureList&) {}
+void AddPortraitPictures(PictureList&) {}
+void AddWeaponPictures(PictureList&) {}
+void AddArmourPictures(PictureList&) {}
+void AddInventoryPictures(PictureList&) {}
+void AddBattlegroundPictures(PictureList&) {}
+void AddMonsterPicturesA(PictureList&) {}
+void AddMonsterPicturesB(PictureList&) {}
+void AddSpellPictures(PictureList&) {}
+}  // namespace vv::gen

@@ -1,0 +1,52 @@
+#include "pictures.h"
+
+#include <unordered_map>
+
+#include "picture_table.h"
+
+namespace vv::gen {
+
+const PictureList& AllPictures() {
+  static const PictureList list = [] {
+    PictureList l;
+    AddFontPictures(l);
+    AddInterfacePictures(l);
+    AddWorldPictures(l);
+    AddForestTiles(l);
+    AddCavernTiles(l);
+    AddDesertTiles(l);
+    AddGardenTiles(l);
+    AddHideoutTiles(l);
+    AddPortraitPictures(l);
+    AddWeaponPictures(l);
+    AddArmourPictures(l);
+    AddInventoryPictures(l);
+    AddBattlegroundPictures(l);
+    AddMonsterPicturesA(l);
+    AddMonsterPicturesB(l);
+    AddSpellPictures(l);
+    return l;
+  }();
+  return list;
+}
+
+const PictureDef* FindPicture(std::string_view name) {
+  static const std::unordered_map<std::string_view, const PictureDef*> index = [] {
+    std::unordered_map<std::string_view, const PictureDef*> m;
+    for (const PictureDef& d : AllPictures()) m[d.name] = &d;
+    return m;
+  }();
+  auto it = index.find(name);
+  return it == index.end() ? nullptr : it->second;
+}
+
+bool DrawPicture(std::string_view fileName, RgbaImage& out) {
+  const PictureDef* def = FindPicture(fileName);
+  if (!def) return false;
+  Canvas canvas(def->width, def->height);
+  def->draw(canvas);
+  out = canvas.ToImage((def->flags & kFiltered) != 0);
+  return true;
+}
+
+}  // namespace vv::gen
