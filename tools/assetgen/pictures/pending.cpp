@@ -1,7 +1,5 @@
 #include "picture_table.h"
 namespace vv::gen {
-void AddInterfacePictures(PictureList&) {}
-void AddWorldPictures(PictureList&) {}
 void AddForestTiles(PictureList&) {}
 void AddCavernTiles(PictureList&) {}
 void AddDesertTiles(PictureList&) {}
