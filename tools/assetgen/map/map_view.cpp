@@ -1,0 +1,250 @@
+// vizid-mapview ASSETS_DIR OUT_DIR: compiles the world map, checks it, and
+// draws every screen as coloured cells so a level designer can look at it.
+// Writes OUT_DIR/map.kqm, OUT_DIR/level_NN.png and OUT_DIR/world.png.
+// Free cells the party can never reach are shaded; the start is ringed red.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+
+#include "../common/png_write.h"
+#include "map_check.h"
+#include "map_compiler.h"
+#include "map_file.h"
+#include "tile_table.h"
+#include "world_layout.h"
+
+namespace vv::gen {
+namespace {
+
+struct Rgb {
+  int r = 0;
+  int g = 0;
+  int b = 0;
+};
+
+constexpr Rgb GROUND[6] = {{0, 0, 0},       {74, 138, 58}, {62, 74, 92},
+                           {216, 176, 112}, {106, 70, 48}, {70, 42, 84}};
+
+constexpr Rgb FLOOR_COLOURS[FLOOR_IMAGES + 1] = {{},
+                                                 {200, 66, 58},
+                                                 {110, 190, 80},
+                                                 {236, 226, 190},
+                                                 {170, 120, 60},
+                                                 {70, 110, 160},
+                                                 {210, 210, 200},
+                                                 {90, 230, 240},
+                                                 {170, 170, 185},
+                                                 {236, 208, 150},
+                                                 {244, 244, 232},
+                                                 {64, 224, 255},
+                                                 {230, 180, 40},
+                                                 {176, 150, 70},
+                                                 {150, 128, 108},
+                                                 {122, 190, 74},
+                                                 {150, 210, 90},
+                                                 {226, 204, 110},
+                                                 {156, 156, 146},
+                                                 {220, 210, 180},
+                                                 {236, 230, 205},
+                                                 {255, 120, 40},
+                                                 {140, 100, 190},
+                                                 {205, 195, 175},
+                                                 {170, 160, 150},
+                                                 {64, 255, 128}};
+
+constexpr Rgb OBSTACLE_COLOURS[OBSTACLE_IMAGES + 1] = {{},
+                                                       {40, 110, 40},
+                                                       {24, 78, 48},
+                                                       {80, 150, 60},
+                                                       {122, 82, 50},
+                                                       {146, 98, 56},
+                                                       {20, 66, 28},
+                                                       {32, 96, 36},
+                                                       {58, 106, 200},
+                                                       {112, 124, 104},
+                                                       {24, 30, 42},
+                                                       {120, 132, 152},
+                                                       {74, 208, 224},
+                                                       {92, 102, 118},
+                                                       {6, 8, 14},
+                                                       {140, 140, 128},
+                                                       {70, 140, 50},
+                                                       {150, 100, 70},
+                                                       {242, 214, 150},
+                                                       {122, 100, 48},
+                                                       {206, 176, 126},
+                                                       {160, 114, 58},
+                                                       {52, 34, 24},
+                                                       {230, 122, 32},
+                                                       {255, 170, 40},
+                                                       {120, 180, 70},
+                                                       {150, 114, 66},
+                                                       {190, 160, 96},
+                                                       {36, 84, 36},
+                                                       {240, 130, 40},
+                                                       {16, 8, 20},
+                                                       {60, 110, 200},
+                                                       {96, 56, 116},
+                                                       {215, 100, 20},
+                                                       {222, 212, 182},
+                                                       {255, 210, 110},
+                                                       {240, 80, 26},
+                                                       {200, 190, 160},
+                                                       {160, 160, 172},
+                                                       {36, 24, 46},
+                                                       {126, 116, 138}};
+
+class Canvas {
+ public:
+  Canvas(int w, int h) : image_(w, h) {}
+  void Fill(int x, int y, int w, int h, Rgb c) {
+    for (int py = y; py < y + h; ++py) {
+      for (int px = x; px < x + w; ++px) Put(px, py, c);
+    }
+  }
+  void Frame(int x, int y, int w, int h, Rgb c) {
+    Fill(x, y, w, 1, c);
+    Fill(x, y + h - 1, w, 1, c);
+    Fill(x, y, 1, h, c);
+    Fill(x + w - 1, y, 1, h, c);
+  }
+  void Shade(int x, int y, int w, int h) {
+    for (int py = y; py < y + h; ++py) {
+      for (int px = x; px < x + w; ++px) {
+        if (px < 0 || py < 0 || px >= image_.width || py >= image_.height) continue;
+        std::uint8_t* p = image_.At(px, py);
+        const bool stripe = (px + py) % 6 < 2;
+        for (int i = 0; i < 3; ++i) p[i] = static_cast<std::uint8_t>(p[i] * (stripe ? 35 : 60) / 100);
+      }
+    }
+  }
+  const RgbaImage& Image() const { return image_; }
+
+ private:
+  void Put(int x, int y, Rgb c) {
+    if (x < 0 || y < 0 || x >= image_.width || y >= image_.height) return;
+    std::uint8_t* p = image_.At(x, y);
+    p[0] = static_cast<std::uint8_t>(c.r);
+    p[1] = static_cast<std::uint8_t>(c.g);
+    p[2] = static_cast<std::uint8_t>(c.b);
+    p[3] = 255;
+  }
+  RgbaImage image_;
+};
+
+Rgb Darker(Rgb c) {
+  return {c.r * 55 / 100, c.g * 55 / 100, c.b * 55 / 100};
+}
+
+// Draws one screen with its top-left corner at (ox, oy), `cell` pixels a cell.
+void DrawScreen(Canvas& canvas, const MapData& map, const MapCheckReport& report, int level, int ox, int oy,
+                int cell) {
+  const ScreenPos pos = ScreenOfLevel(level);
+  const auto& tiles = map.Screen(pos.column, pos.row);
+  canvas.Fill(ox, oy, SCREEN_CELLS_X * cell, SCREEN_CELLS_Y * cell, GROUND[LevelArea[level]]);
+  std::array<std::array<bool, SCREEN_CELLS_X>, SCREEN_CELLS_Y> covered{};
+  for (const MapTile& t : tiles) {
+    if (t.kind == 0) continue;
+    const int x = ox + t.x / CELL * cell;
+    const int y = oy + t.y / CELL * cell;
+    const int n = t.width / CELL;
+    if (t.kind == OBSTACLE && t.image >= 1 && t.image <= OBSTACLE_IMAGES) {
+      const TileInfo info = LookUpTile(t.kind, t.image);
+      const Rgb c = OBSTACLE_COLOURS[t.image];
+      canvas.Fill(x, y, n * cell, n * cell, c);
+      canvas.Frame(x, y, n * cell, n * cell, Darker(c));
+      if (info.pictureH < info.size) {
+        // The part of the record its picture leaves unpainted still blocks.
+        const int painted = info.pictureH * cell / CELL;
+        canvas.Shade(x, y + painted, n * cell, n * cell - painted);
+      }
+      if (t.rotation == 2 || t.rotation == 4) canvas.Fill(x + cell / 4, y + cell / 2, cell / 2, 1, Darker(c));
+      if (t.rotation == 1 || t.rotation == 3) canvas.Fill(x + cell / 2, y + cell / 4, 1, cell / 2, Darker(c));
+      for (int cy = t.y / CELL; cy < t.y / CELL + n && cy < SCREEN_CELLS_Y; ++cy) {
+        for (int cx = t.x / CELL; cx < t.x / CELL + n && cx < SCREEN_CELLS_X; ++cx) covered[cy][cx] = true;
+      }
+    } else if (t.kind == FLOOR && t.image >= 1 && t.image <= FLOOR_IMAGES) {
+      const Rgb c = FLOOR_COLOURS[t.image];
+      if (t.image == IMAGE_CHEST) {
+        canvas.Fill(x + 2, y + 3, cell - 4, cell - 6, c);
+        canvas.Frame(x + 2, y + 3, cell - 4, cell - 6, {90, 50, 10});
+        canvas.Fill(x + 2, y + cell / 2 - 1, cell - 4, 2, {90, 50, 10});
+      } else if (t.image == IMAGE_TELEPORTER || t.image == IMAGE_PORTAL) {
+        canvas.Frame(x + 2, y + 2, cell - 4, cell - 4, c);
+        canvas.Frame(x + 3, y + 3, cell - 6, cell - 6, c);
+        canvas.Fill(x + cell / 2 - 2, y + cell / 2 - 2, 4, 4, c);
+      } else {
+        canvas.Fill(x + cell / 4, y + cell / 4, cell / 2, cell / 2, c);
+      }
+    }
+  }
+  for (int cy = 0; cy < SCREEN_CELLS_Y; ++cy) {
+    for (int cx = 0; cx < SCREEN_CELLS_X; ++cx) {
+      const bool reached = (report.reached[level][cy] >> cx) & 1u;
+      if (!covered[cy][cx] && !reached) canvas.Shade(ox + cx * cell, oy + cy * cell, cell, cell);
+    }
+  }
+  if (level == 1) {
+    canvas.Frame(ox + START_X / CELL * cell, oy + START_Y / CELL * cell, cell, cell, {255, 0, 0});
+    canvas.Frame(ox + START_X / CELL * cell + 1, oy + START_Y / CELL * cell + 1, cell - 2, cell - 2,
+                 {255, 0, 0});
+  }
+}
+
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+int Run(const std::filesystem::path& assets, const std::filesystem::path& outDir) {
+  const std::vector<std::uint8_t> bytes = CompileMap(assets);
+  std::filesystem::create_directories(outDir);
+  WriteFile(outDir / "map.kqm", bytes);
+  MapData map;
+  DecodeMap(bytes, map);
+  const MapCheckReport report = CheckMap(bytes);
+  std::cout << FormatReport(report);
+
+  constexpr int BIG = 24;
+  for (int level = 1; level <= LEVEL_COUNT; ++level) {
+    Canvas canvas(SCREEN_CELLS_X * BIG, SCREEN_CELLS_Y * BIG);
+    DrawScreen(canvas, map, report, level, 0, 0, BIG);
+    char name[32];
+    std::snprintf(name, sizeof name, "level_%02d.png", level);
+    WriteFile(outDir / name, EncodePng(canvas.Image()));
+  }
+  // The whole world as the screens lie: column 1 on the left, row 5 on top.
+  constexpr int SMALL = 8;
+  constexpr int GAP = 4;
+  const int sw = SCREEN_CELLS_X * SMALL + GAP;
+  const int sh = SCREEN_CELLS_Y * SMALL + GAP;
+  Canvas world(3 * sw, 5 * sh);
+  world.Fill(0, 0, 3 * sw, 5 * sh, {20, 20, 20});
+  for (int c = 1; c <= 3; ++c) {
+    for (int r = 1; r <= 5; ++r) {
+      const int level = LevelGrid[c][r];
+      if (level != 0) DrawScreen(world, map, report, level, (c - 1) * sw, (5 - r) * sh, SMALL);
+    }
+  }
+  WriteFile(outDir / "world.png", EncodePng(world.Image()));
+  return report.Ok() ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace vv::gen
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: vizid-mapview ASSETS_DIR OUT_DIR\n";
+    return 2;
+  }
+  try {
+    return vv::gen::Run(argv[1], argv[2]);
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << "\n";
+    return 2;
+  }
+}
