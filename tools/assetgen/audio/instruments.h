@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "source_text.h"
+#include "synth.h"
+#include "xm_write.h"
+
+namespace vv::gen {
+
+// How a module instrument's sample is made and how it behaves when played.
+// Written C-4 always sounds as middle C (261.63 Hz).
+struct InstrumentRecipe {
+  std::string name;
+  // A looped, band-limited wave built from harmonics ...
+  std::string wave;  // saw, square, pulse, tri, sine, organ, or empty for voices
+  double duty = 0.25;
+  std::vector<double> harmonics;  // custom spectrum for "harmonics"
+  int unison = 1;                 // detuned copies in the loop
+  double detune = 0;              // cents between the outer copies
+  double rolloff = 0;             // Hz at C-4 where the harmonics fade, 0 none
+  double pluck = 0;               // decay of the upper harmonics per second, 0 none
+  double pluckTime = 0.5;         // length of the evolving part before the loop
+  int cycle = 64;                 // samples per cycle at C-4
+  // ... or a one-shot made with the sound-effect voices.
+  std::vector<VoiceDef> voices;
+  double pitch = 261.63;  // frequency in the voices that is heard as C-4
+  bool sixteenBit = false;
+  // Playback.
+  bool envelope = false;
+  int attack = 0, decay = 0, sustainLevel = 64, release = 0;  // ticks and level 0..64
+  int fadeout = 0;
+  int volume = 64;
+  int pan = 0;  // -128..127
+  int vibratoDepth = 0, vibratoRate = 0, vibratoSweep = 0;
+};
+
+// Reads one setting line inside an instrument block; returns false when the
+// line's first word is not an instrument setting.
+bool ParseInstrumentLine(const SourceLine& line, InstrumentRecipe& recipe);
+
+XmInstrument SynthesizeInstrument(const InstrumentRecipe& recipe);
+
+}  // namespace vv::gen
