@@ -1,0 +1,56 @@
+# The two commands of the project:
+#   make run   installs what is missing, builds, and starts the game
+#   make test  installs what is missing, builds, and runs every test headless
+#              (also once more under AddressSanitizer and UndefinedBehaviorSanitizer)
+
+BUILD      ?= build
+SAN_BUILD  ?= build-san
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test test-fast test-san contact-sheets audio-renders bench format clean
+
+all: build
+
+deps:
+	@./scripts/setup-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/vizid
+
+test-fast: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(SAN_BUILD)/build.ninja:
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIZID_SANITIZE=ON $(CMAKE_ARGS)
+
+test-san: deps $(SAN_BUILD)/build.ninja
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+test: test-fast test-san
+
+contact-sheets: build
+	./$(BUILD)/vizid-contactsheets $(BUILD)/contact-sheets
+	@echo "Contact sheets written to $(BUILD)/contact-sheets"
+
+audio-renders: build
+	./$(BUILD)/vizid-audiorender --all $(BUILD)/audio-renders --assets assets
+	@echo "Renders written to $(BUILD)/audio-renders"
+
+bench: build
+	./$(BUILD)/vizid-bench
+
+format:
+	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

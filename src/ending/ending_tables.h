@@ -1,0 +1,8 @@
+#pragma once
+// The ending story's state.
+
+namespace vv {
+
+struct EndingTables {};
+
+}  // namespace vv

@@ -1,0 +1,40 @@
+#include "game/state_dump.h"
+
+#include "game/json_writer.h"
+
+namespace vv {
+namespace {
+
+void DumpShell(const Game& g, const DumpExtras& extras, JsonWriter& j) {
+  j.Number("GameScreen", g.GameScreen);
+  j.Number("PendingScreen", g.PendingScreen);
+  j.IntArray("ScreenFade", g.ScreenFade, 1, 3);
+  j.Number("GameInProgress", g.GameInProgress);
+  j.String("MessageText", g.MessageText);
+  j.Number("MessageTimer", g.MessageTimer);
+  j.Number("SoundEvent", extras.lastSoundPlayed);
+  j.IntArray("OptionFlags", g.OptionFlags, 1, 8);
+  j.Number("DriverMode", g.DriverMode);
+  j.Number("DriverChoice", g.DriverChoice);
+  j.BeginArray("TextsDrawn");
+  for (const Platform::TracedText& t : g.platform.TextTrace()) {
+    j.BeginObject();
+    j.String("text", t.text);
+    j.Number("x", static_cast<long long>(t.x));
+    j.Number("y", static_cast<long long>(t.y));
+    j.EndObject();
+  }
+  j.EndArray();
+}
+
+}  // namespace
+
+std::string DumpGameState(const Game& game, const DumpExtras& extras) {
+  JsonWriter j;
+  j.BeginObject();
+  DumpShell(game, extras, j);
+  j.EndObject();
+  return j.Text() + "\n";
+}
+
+}  // namespace vv

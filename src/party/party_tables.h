@@ -1,0 +1,8 @@
+#pragma once
+// The heroes: their record, creation and sheet.
+
+namespace vv {
+
+struct PartyTables {};
+
+}  // namespace vv

@@ -1,0 +1,405 @@
+#include "platform/sdl_platform.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/keymap.h"
+#include "platform/sdl_audio.h"
+
+namespace vv {
+
+SdlPlatform::SdlPlatform(SdlOptions options) : options_(std::move(options)) {}
+
+SdlPlatform::~SdlPlatform() {
+  mixer_.reset();
+  CloseWindow();
+  if (videoStarted_) SDL_Quit();
+}
+
+bool SdlPlatform::Init(std::string& error) {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    error = std::string("Could not start the video system: ") + SDL_GetError();
+    return false;
+  }
+  videoStarted_ = true;
+  // No sound device is no reason not to play: the game then runs silently.
+  mixer_ = AudioMixer::Open();
+  return true;
+}
+
+bool SdlPlatform::OpenWindow(std::string_view title, int w, int h, Uint32 flags, const char* driver,
+                             std::string& error) {
+  CloseWindow();
+  const std::string name(title);
+  window_ = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
+  if (!window_) {
+    error = std::string("Could not open a window: ") + SDL_GetError();
+    return false;
+  }
+  int index = -1;
+  if (driver && *driver) {
+    index = -2;
+    for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+      SDL_RendererInfo info;
+      if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, driver) == 0) index = i;
+    }
+    if (index == -2) {
+      error = std::string("The renderer \"") + driver + "\" is not available on this system.";
+      CloseWindow();
+      return false;
+    }
+  }
+  Uint32 rflags = SDL_RENDERER_TARGETTEXTURE;
+  vsync_ = false;
+  if (options_.paced) {
+    SDL_DisplayMode mode;
+    if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(window_), &mode) == 0 &&
+        mode.refresh_rate == 60) {
+      rflags |= SDL_RENDERER_PRESENTVSYNC;
+      vsync_ = true;
+    }
+  }
+  renderer_ = SDL_CreateRenderer(window_, index, rflags);
+  if (!renderer_) {
+    error = std::string("Could not create the renderer: ") + SDL_GetError();
+    CloseWindow();
+    return false;
+  }
+  SDL_RenderSetLogicalSize(renderer_, w, h);
+  canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
+  if (!canvas_) {
+    error = std::string("Could not create the drawing canvas: ") + SDL_GetError();
+    CloseWindow();
+    return false;
+  }
+  if (options_.keepLastFrame) {
+    lastFrame_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
+    SDL_SetRenderTarget(renderer_, lastFrame_);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+  }
+  SDL_SetRenderTarget(renderer_, canvas_);
+  SetCanvasSize(w, h);
+  ApplyViewport();
+  Cls();
+  nextTick_ = 0;
+  return true;
+}
+
+void SdlPlatform::CloseWindow() {
+  for (std::size_t i = 1; i < images_.size(); ++i) {
+    if (images_[i].used) FreeImage(static_cast<int>(i));
+  }
+  textures_.clear();
+  if (canvas_) SDL_DestroyTexture(canvas_);
+  canvas_ = nullptr;
+  if (lastFrame_) SDL_DestroyTexture(lastFrame_);
+  lastFrame_ = nullptr;
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  renderer_ = nullptr;
+  if (window_) SDL_DestroyWindow(window_);
+  window_ = nullptr;
+}
+
+bool SdlPlatform::OpenStartupWindow(std::string_view title, std::string& error) {
+  return OpenWindow(title, 480, 360, SDL_WINDOW_BORDERLESS, options_.forcedRenderDriver.c_str(), error);
+}
+
+void SdlPlatform::CloseStartupWindow() {
+  CloseWindow();
+}
+
+std::string SdlPlatform::SecondRendererLabel() const {
+  for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+    SDL_RendererInfo info;
+    if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "direct3d") == 0) return "DIRECT3D";
+  }
+  return "SOFTWARE";
+}
+
+bool SdlPlatform::OpenGameDisplay(RendererChoice renderer, std::string_view title, std::string& error) {
+  std::string driver = options_.forcedRenderDriver;
+  if (driver.empty()) driver = renderer == RendererChoice::OpenGL ? "opengl" : "";
+  if (driver.empty()) driver = SecondRendererLabel() == "DIRECT3D" ? "direct3d" : "software";
+  Uint32 flags = 0;
+  const char* video = SDL_GetCurrentVideoDriver();
+  const bool headless = video && (std::strcmp(video, "offscreen") == 0 || std::strcmp(video, "dummy") == 0);
+  if (options_.fullscreen && !headless) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  if (driver == "opengl") flags |= SDL_WINDOW_OPENGL;
+  return OpenWindow(title, 1024, 768, flags, driver.c_str(), error);
+}
+
+std::string SdlPlatform::RenderDriverName() const {
+  SDL_RendererInfo info;
+  if (renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0) return info.name;
+  return "";
+}
+
+void SdlPlatform::SetWindowTitle(std::string_view title) {
+  if (window_) SDL_SetWindowTitle(window_, std::string(title).c_str());
+}
+
+void SdlPlatform::GetDesktopBounds(int& x, int& y, int& w, int& h) {
+  SDL_Rect r{0, 0, 1024, 768};
+  SDL_GetDisplayBounds(window_ ? SDL_GetWindowDisplayIndex(window_) : 0, &r);
+  x = r.x, y = r.y, w = r.w, h = r.h;
+}
+
+void SdlPlatform::MoveWindow(int x, int y) {
+  if (window_) SDL_SetWindowPosition(window_, x, y);
+}
+
+void SdlPlatform::GetGlobalMouse(int& x, int& y) {
+  if (ScriptedInput() || !window_) {
+    // Scripted runs have no desktop: the pointer is wherever the script put it
+    // inside the window.
+    int wx = 0, wy = 0;
+    if (window_) SDL_GetWindowPosition(window_, &wx, &wy);
+    x = wx + MouseX();
+    y = wy + MouseY();
+    return;
+  }
+  SDL_GetGlobalMouseState(&x, &y);
+}
+
+void SdlPlatform::ShowSystemPointer(bool show) {
+  SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlPlatform::ShowMessageBox(std::string_view title, std::string_view text) {
+  const std::string t(title), m(text);
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, t.c_str(), m.c_str(), window_) != 0) {
+    SDL_Log("%s: %s", t.c_str(), m.c_str());
+  }
+}
+
+void SdlPlatform::ToggleFullscreen() {
+  if (!window_) return;
+  const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+void SdlPlatform::PumpEvents() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    switch (e.type) {
+      case SDL_QUIT:
+        closeRequested_ = true;
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested_ = true;
+        // Keys released while another window had the focus would stay down.
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) ClearInputState();
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP: {
+        const bool down = e.type == SDL_KEYDOWN;
+        if (down && e.key.keysym.scancode == SDL_SCANCODE_RETURN && (e.key.keysym.mod & KMOD_ALT)) {
+          if (!e.key.repeat) ToggleFullscreen();
+          break;
+        }
+        if (const int code = VirtualKeyForScancode(e.key.keysym.scancode)) SetKeyState(code, down);
+        break;
+      }
+      case SDL_MOUSEMOTION: {
+        // Positions arrive in canvas pixels; the letterbox bars lie outside it.
+        const int x = std::clamp(e.motion.x, 0, CanvasWidth() - 1);
+        const int y = std::clamp(e.motion.y, 0, CanvasHeight() - 1);
+        SetMousePosition(x, y);
+        break;
+      }
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        int button = 0;
+        if (e.button.button == SDL_BUTTON_LEFT) button = 1;
+        if (e.button.button == SDL_BUTTON_RIGHT) button = 2;
+        if (e.button.button == SDL_BUTTON_MIDDLE) button = 3;
+        if (button) SetButtonState(button, e.type == SDL_MOUSEBUTTONDOWN);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+}
+
+void SdlPlatform::Cls() {
+  if (!renderer_) return;
+  SDL_RenderSetClipRect(renderer_, nullptr);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  ApplyViewport();
+}
+
+void SdlPlatform::WaitForNextTick() {
+  const Uint64 freq = SDL_GetPerformanceFrequency();
+  const Uint64 period = freq / 60;
+  Uint64 now = SDL_GetPerformanceCounter();
+  if (nextTick_ == 0 || now > nextTick_ + period * 4) nextTick_ = now;  // start, or fell far behind
+  nextTick_ += period;
+  while (true) {
+    now = SDL_GetPerformanceCounter();
+    if (now >= nextTick_) break;
+    const Uint64 left_ms = (nextTick_ - now) * 1000 / freq;
+    if (left_ms > 1) SDL_Delay(static_cast<Uint32>(left_ms - 1));
+  }
+}
+
+void SdlPlatform::WaitFrameTimer() {
+  if (options_.paced) WaitForNextTick();
+}
+
+void SdlPlatform::Flip() {
+  if (!renderer_) return;
+  if (lastFrame_) {
+    SDL_SetRenderTarget(renderer_, lastFrame_);
+    SDL_RenderSetClipRect(renderer_, nullptr);
+    SDL_SetTextureBlendMode(canvas_, SDL_BLENDMODE_NONE);
+    SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
+  }
+  SDL_SetRenderTarget(renderer_, nullptr);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_SetTextureBlendMode(canvas_, SDL_BLENDMODE_NONE);
+  SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
+  if (options_.paced && !vsync_) WaitForNextTick();
+  SDL_RenderPresent(renderer_);
+  SDL_SetRenderTarget(renderer_, canvas_);
+  ApplyViewport();
+}
+
+bool SdlPlatform::SaveScreenshot(const std::string& path) {
+  if (!renderer_) return false;
+  const int w = CanvasWidth(), h = CanvasHeight();
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
+  // The last presented frame when it is kept, else the canvas as it stands.
+  if (lastFrame_) SDL_SetRenderTarget(renderer_, lastFrame_);
+  SDL_RenderSetClipRect(renderer_, nullptr);
+  const int ok = SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), w * 4);
+  if (lastFrame_) SDL_SetRenderTarget(renderer_, canvas_);
+  ApplyViewport();
+  if (ok != 0) return false;
+  for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(w);
+  image.height = static_cast<png_uint_32>(h);
+  image.format = PNG_FORMAT_RGBA;
+  const int written = png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), w * 4, nullptr);
+  png_image_free(&image);
+  return written != 0;
+}
+
+void SdlPlatform::UploadImage(int image, const Pixels& pixels) {
+  if (static_cast<int>(textures_.size()) <= image) textures_.resize(image + 1, nullptr);
+  if (!renderer_) return;
+  SDL_Texture* tex = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
+                                       pixels.width, pixels.height);
+  if (!tex) return;
+  SDL_UpdateTexture(tex, nullptr, pixels.rgba.data(), pixels.width * 4);
+  SDL_SetTextureScaleMode(tex, images_[image].filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  textures_[image] = tex;
+}
+
+void SdlPlatform::ReleaseImage(int image) {
+  if (image < static_cast<int>(textures_.size()) && textures_[image]) {
+    SDL_DestroyTexture(textures_[image]);
+    textures_[image] = nullptr;
+  }
+}
+
+void SdlPlatform::ApplyViewport() {
+  if (!renderer_) return;
+  const DrawState& s = state_;
+  if (s.viewX <= 0 && s.viewY <= 0 && s.viewX + s.viewW >= CanvasWidth() &&
+      s.viewY + s.viewH >= CanvasHeight()) {
+    SDL_RenderSetClipRect(renderer_, nullptr);
+  } else {
+    const SDL_Rect clip{s.viewX, s.viewY, s.viewW, s.viewH};
+    SDL_RenderSetClipRect(renderer_, &clip);
+  }
+}
+
+void SdlPlatform::DrawFrame(int image, int frame, float x, float y) {
+  if (image >= static_cast<int>(textures_.size()) || !textures_[image]) return;
+  SDL_Texture* tex = textures_[image];
+  const ImageInfo& info = images_[image];
+  const DrawState& s = state_;
+  if (s.scaleX == 0.0f || s.scaleY == 0.0f) return;
+
+  SDL_SetTextureColorMod(tex, static_cast<Uint8>(s.red), static_cast<Uint8>(s.green),
+                         static_cast<Uint8>(s.blue));
+  Uint8 alpha = 255;
+  SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
+  switch (s.blend) {
+    case BLEND_SOLID:
+      mode = SDL_BLENDMODE_NONE;
+      break;
+    case BLEND_ALPHA:
+      alpha = static_cast<Uint8>(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f));
+      break;
+    case BLEND_LIGHT:
+      mode = SDL_BLENDMODE_ADD;
+      alpha = static_cast<Uint8>(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f));
+      break;
+    case BLEND_SHADE:
+      mode = SDL_BLENDMODE_MOD;
+      break;
+    default:  // masked: cut-out pictures at full opacity; soft edges stay soft
+      break;
+  }
+  SDL_SetTextureAlphaMod(tex, alpha);
+  SDL_SetTextureBlendMode(tex, mode);
+
+  const SDL_Rect src{frame * info.width, 0, info.width, info.height};
+  const float sx = std::fabs(s.scaleX), sy = std::fabs(s.scaleY);
+  // The picture point u maps to x + (u - handle) * scale; with a negative
+  // scale the picture is mirrored and its left edge is at the far end.
+  const float left = s.scaleX > 0 ? x - info.handleX * sx : x - (info.width - info.handleX) * sx;
+  const float top = s.scaleY > 0 ? y - info.handleY * sy : y - (info.height - info.handleY) * sy;
+  const SDL_FRect dst{left, top, info.width * sx, info.height * sy};
+  int flip = SDL_FLIP_NONE;
+  if (s.scaleX < 0) flip |= SDL_FLIP_HORIZONTAL;
+  if (s.scaleY < 0) flip |= SDL_FLIP_VERTICAL;
+  if (s.rotation == 0.0f && flip == SDL_FLIP_NONE) {
+    SDL_RenderCopyF(renderer_, tex, &src, &dst);
+  } else {
+    const SDL_FPoint centre{x - left, y - top};
+    SDL_RenderCopyExF(renderer_, tex, &src, &dst, s.rotation, &centre, static_cast<SDL_RendererFlip>(flip));
+  }
+}
+
+int SdlPlatform::LoadSound(std::string_view name) {
+  return mixer_ ? mixer_->LoadSound(FindAsset(name)) : 0;
+}
+void SdlPlatform::PlaySound(int sound) {
+  if (mixer_) mixer_->PlaySound(sound);
+}
+int SdlPlatform::LoadModule(std::string_view name) {
+  return mixer_ ? mixer_->LoadModule(FindAsset(name)) : 0;
+}
+void SdlPlatform::PlayModule(int module) {
+  if (mixer_) mixer_->PlayModule(module);
+}
+void SdlPlatform::StopModule(int module) {
+  if (mixer_) mixer_->StopModule(module);
+}
+void SdlPlatform::FreeModule(int module) {
+  if (mixer_) mixer_->FreeModule(module);
+}
+void SdlPlatform::SetModulePaused(int module, bool paused) {
+  if (mixer_) mixer_->SetModulePaused(module, paused);
+}
+void SdlPlatform::SetModuleVolume(int module, int volume) {
+  if (mixer_) mixer_->SetModuleVolume(module, volume);
+}
+int SdlPlatform::GetModuleVolume(int module) {
+  return mixer_ ? mixer_->GetModuleVolume(module) : 0;
+}
+
+}  // namespace vv

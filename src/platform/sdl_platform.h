@@ -1,0 +1,91 @@
+#pragma once
+// The real platform on SDL2: one window at a time with an SDL renderer that
+// draws into a canvas texture (1024 x 768 for the game, 480 x 360 for the
+// start-up window), letterboxed onto the window when presented. Sound effects
+// and music modules are mixed in the SDL audio callback (sdl_audio.cpp).
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace vv {
+
+class AudioMixer;
+
+struct SdlOptions {
+  bool paced = true;               // keep 60 frames per second; the playtest harness runs flat out
+  bool fullscreen = true;          // desktop full screen for the game display
+  std::string forcedRenderDriver;  // empty: follow the player's choice
+  bool keepLastFrame = false;      // keep a copy of the last presented frame for screenshots
+};
+
+class SdlPlatform final : public Platform {
+ public:
+  explicit SdlPlatform(SdlOptions options);
+  ~SdlPlatform() override;
+
+  // Starts SDL's video and, if it can, audio. False with a message when even
+  // video cannot start.
+  bool Init(std::string& error);
+
+  bool OpenStartupWindow(std::string_view title, std::string& error) override;
+  void CloseStartupWindow() override;
+  bool OpenGameDisplay(RendererChoice renderer, std::string_view title, std::string& error) override;
+  std::string SecondRendererLabel() const override;
+  void SetWindowTitle(std::string_view title) override;
+  void GetDesktopBounds(int& x, int& y, int& w, int& h) override;
+  void MoveWindow(int x, int y) override;
+  void GetGlobalMouse(int& x, int& y) override;
+  void ShowSystemPointer(bool show) override;
+  void ShowMessageBox(std::string_view title, std::string_view text) override;
+
+  void PumpEvents() override;
+  bool CloseRequested() const override { return closeRequested_; }
+  void Cls() override;
+  void Flip() override;
+  void WaitFrameTimer() override;
+  std::uint32_t Millisecs() override { return SDL_GetTicks(); }
+  bool SaveScreenshot(const std::string& path) override;
+
+  int LoadSound(std::string_view name) override;
+  void PlaySound(int sound) override;
+  int LoadModule(std::string_view name) override;
+  void PlayModule(int module) override;
+  void StopModule(int module) override;
+  void FreeModule(int module) override;
+  void SetModulePaused(int module, bool paused) override;
+  void SetModuleVolume(int module, int volume) override;
+  int GetModuleVolume(int module) override;
+
+  // The SDL render driver in use ("opengl", "software", ...).
+  std::string RenderDriverName() const;
+  AudioMixer* Mixer() { return mixer_.get(); }
+
+ protected:
+  void UploadImage(int image, const Pixels& pixels) override;
+  void ReleaseImage(int image) override;
+  void DrawFrame(int image, int frame, float x, float y) override;
+  void ApplyViewport() override;
+
+ private:
+  bool OpenWindow(std::string_view title, int w, int h, Uint32 flags, const char* driver, std::string& error);
+  void CloseWindow();
+  void ToggleFullscreen();
+  void WaitForNextTick();
+
+  SdlOptions options_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* canvas_ = nullptr;
+  SDL_Texture* lastFrame_ = nullptr;    // the last presented frame, when kept
+  std::vector<SDL_Texture*> textures_;  // by image slot
+  std::unique_ptr<AudioMixer> mixer_;
+  bool closeRequested_ = false;
+  bool vsync_ = false;
+  Uint64 nextTick_ = 0;
+  bool videoStarted_ = false;
+};
+
+}  // namespace vv

@@ -1,0 +1,55 @@
+#pragma once
+// A headless game driven by script commands: the real start-up, loop and
+// screens on SDL's offscreen video driver with dummy audio, without frame
+// pacing. Used by the vizid-playtest program and by the scenario tests.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "game/state_dump.h"
+#include "platform/sdl_platform.h"
+#include "script.h"
+#include "shell/main_loop.h"
+
+namespace vv {
+
+struct PlaytestOptions {
+  std::string renderer = "software";   // "software" or "opengl"
+  std::filesystem::path dataDir;       // empty: a new temporary folder
+  std::filesystem::path startupShots;  // empty: none; else PNGs of start-up frames
+};
+
+class PlaytestSession {
+ public:
+  explicit PlaytestSession(PlaytestOptions options);
+  ~PlaytestSession();
+
+  // Runs start-up up to the first loop frame. False with `error` when the
+  // game could not start.
+  bool Start(std::string& error);
+  // Runs commands; false with `error` when one fails (a file that cannot be
+  // written) or the game ended before the script did.
+  bool Run(const std::vector<ScriptCommand>& commands, std::string& error);
+  // Runs the frames of one command.
+  bool Frames(int count);
+
+  Game& game() { return *game_; }
+  SdlPlatform& platform() { return *platform_; }
+  int LastSoundPlayed() const { return lastSound_; }
+  std::string StateJson() const;
+  bool Ended() const { return ended_; }
+
+ private:
+  PlaytestOptions options_;
+  std::unique_ptr<SdlPlatform> platform_;
+  std::unique_ptr<Game> game_;
+  LoopHooks hooks_;
+  std::filesystem::path tempDir_;
+  int lastSound_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace vv
