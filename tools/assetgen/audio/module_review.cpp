@@ -71,16 +71,27 @@ std::vector<std::uint8_t> StereoWav44(const std::vector<std::int16_t>& interleav
 std::vector<std::int16_t> EffectTo44(const std::vector<std::vector<float>>& channels, int rate) {
   std::vector<std::int16_t> out;
   if (channels.empty() || channels[0].empty()) return out;
+  // Band-limited (Lanczos) interpolation, so that listening to a low-rate
+  // effect at 44.1 kHz adds no mirror images of its spectrum.
+  constexpr int kTaps = 8;
+  constexpr double kPi = 3.14159265358979323846;
+  auto kernel = [](double x) {
+    if (x == 0) return 1.0;
+    if (std::abs(x) >= kTaps) return 0.0;
+    return kTaps * std::sin(kPi * x) * std::sin(kPi * x / kTaps) / (kPi * kPi * x * x);
+  };
+  const long size = static_cast<long>(channels[0].size());
   const std::size_t frames = channels[0].size() * 44100 / rate;
   for (std::size_t i = 0; i < frames; ++i) {
     double pos = static_cast<double>(i) * rate / 44100.0;
-    std::size_t a = static_cast<std::size_t>(pos);
-    double frac = pos - a;
+    long centre = static_cast<long>(pos);
     for (int c = 0; c < 2; ++c) {
       const auto& ch = channels[std::min<std::size_t>(c, channels.size() - 1)];
-      double v0 = ch[std::min(a, ch.size() - 1)], v1 = ch[std::min(a + 1, ch.size() - 1)];
-      out.push_back(
-          static_cast<std::int16_t>(std::lround(std::clamp(v0 + (v1 - v0) * frac, -1.0, 1.0) * 32767)));
+      double acc = 0;
+      for (long k = centre - kTaps + 1; k <= centre + kTaps; ++k) {
+        if (k >= 0 && k < size) acc += ch[k] * kernel(pos - static_cast<double>(k));
+      }
+      out.push_back(static_cast<std::int16_t>(std::lround(std::clamp(acc, -1.0, 1.0) * 32767)));
     }
   }
   return out;
