@@ -1,10 +1,5 @@
 #include "picture_table.h"
 namespace vv::gen {
-void AddForestTiles(PictureList&) {}
-void AddCavernTiles(PictureList&) {}
-void AddDesertTiles(PictureList&) {}
-void AddGardenTiles(PictureList&) {}
-void AddHideoutTiles(PictureList&) {}
 void AddPortraitPictures(PictureList&) {}
 void AddWeaponPictures(PictureList&) {}
 void AddArmourPictures(PictureList&) {}

@@ -9,6 +9,7 @@
 
 #include "canvas.h"
 #include "game_font.h"
+#include "picture_table.h"
 #include "sheet_scenes.h"
 
 namespace vv::gen {
@@ -116,11 +117,106 @@ int TextSheet(const std::map<std::string, RgbaImage>& images, const std::filesys
   return 1;
 }
 
+// Paints an image at (x, y) multiplied by a light colour, the way the game
+// tints the world. Masked pictures drop pixels under half alpha.
+void PaintLit(cairo_t* cr, const RgbaImage& img, double x, double y, Rgb light, bool masked) {
+  RgbaImage lit = img;
+  for (std::size_t i = 0; i + 3 < lit.pixels.size(); i += 4) {
+    for (int k = 0; k < 3; ++k) lit.pixels[i + k] = std::uint8_t(lit.pixels[i + k] * (&light.r)[k] / 255.0);
+    if (masked) lit.pixels[i + 3] = lit.pixels[i + 3] >= 128 ? 255 : 0;
+  }
+  cairo_surface_t* s = SurfaceFromImage(lit);
+  cairo_set_source_surface(cr, s, x, y);
+  cairo_paint(cr);
+  cairo_surface_destroy(s);
+}
+
+// One small screen of an area: ground, the area's tiles laid out with space
+// around them, a wall of its seamless obstacles, and fog over the right edge.
+int WorldSheet(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir, int area) {
+  static const char* const kFamilies[6] = {
+      "", "tiles_forest", "tiles_cavern", "tiles_desert", "tiles_garden", "tiles_hideout"};
+  const int cols = 20, rows = 12;
+  std::vector<const PictureDef*> tiles;
+  for (const PictureDef& d : AllPictures())
+    if (d.family == kFamilies[area] && d.name.rfind("ground_", 0) != 0) tiles.push_back(&d);
+  std::string ground = "ground_" + std::to_string(area) + ".png";
+  if (tiles.empty() || !images.count(ground)) return 0;
+  std::stable_sort(tiles.begin(), tiles.end(), [](const PictureDef* a, const PictureDef* b) {
+    return a->width * a->height > b->width * b->height;
+  });
+  std::vector<char> used(cols * rows, 0);
+  struct Placed {
+    const PictureDef* def;
+    int cx, cy;
+  };
+  std::vector<Placed> placed;
+  auto freeAt = [&](int cx, int cy, int w, int h) {
+    if (cx < 0 || cy < 0 || cx + w > cols - 3 || cy + h > rows) return false;
+    for (int y = cy; y < cy + h; ++y)
+      for (int x = cx; x < cx + w; ++x)
+        if (used[y * cols + x]) return false;
+    return true;
+  };
+  for (const PictureDef* d : tiles) {
+    int w = (d->width + 31) / 32, h = (d->height + 31) / 32;
+    bool strip = (d->flags & kSeamless) != 0;
+    int pw = strip ? 3 : w, ph = strip ? 2 : h;
+    bool done = false;
+    for (int cy = 0; cy < rows && !done; ++cy)
+      for (int cx = 0; cx < cols && !done; ++cx)
+        if (freeAt(cx - 1 < 0 ? 0 : cx, cy, pw, ph) &&
+            freeAt(cx, cy, pw + (cx + pw < cols - 3 ? 1 : 0), ph)) {
+          for (int y = cy; y < cy + ph; ++y)
+            for (int x = cx; x < cx + pw + 1 && x < cols; ++x) used[y * cols + x] = 1;
+          for (int y = cy; y < cy + ph; y += h)
+            for (int x = cx; x < cx + pw; x += w) placed.push_back({d, x, y});
+          done = true;
+        }
+  }
+  const Rgb lights[3] = {{255, 255, 255}, {38, 38, 38}, {127, 127, 127}};
+  const char* names[3] = {"full light", "night", "half light (cavern)"};
+  const int sw = cols * 32, sh = rows * 32;
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sw, 3 * (sh + 24));
+  cairo_t* cr = cairo_create(s);
+  cairo_set_source_rgb(cr, 0.1, 0.1, 0.12);
+  cairo_paint(cr);
+  for (int li = 0; li < 3; ++li) {
+    double oy = li * (sh + 24) + 24;
+    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, 14);
+    cairo_set_source_rgb(cr, 0.9, 0.9, 0.85);
+    cairo_move_to(cr, 6, oy - 7);
+    std::string label = std::string(kFamilies[area]) + " - " + names[li];
+    cairo_show_text(cr, label.c_str());
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, oy, sw, sh);
+    cairo_clip(cr);
+    for (int y = 0; y < rows; ++y)
+      for (int x = 0; x < cols - 3; ++x)
+        PaintLit(cr, images.at(ground), x * 32, oy + y * 32, lights[li], true);
+    for (const Placed& p : placed)
+      PaintLit(cr, images.at(p.def->name), p.cx * 32, oy + p.cy * 32, lights[li], true);
+    // Fog: the last three columns unseen, edges on the seen side.
+    for (int y = 0; y < rows; ++y)
+      for (int x = cols - 3; x < cols; ++x)
+        PaintLit(cr, images.at("black.png"), x * 32, oy + y * 32, {255, 255, 255}, false);
+    for (int y = 0; y < rows; ++y)
+      PaintLit(cr, images.at("fadex_3.png"), (cols - 4) * 32, oy + y * 32, {255, 255, 255}, false);
+    cairo_restore(cr);
+  }
+  cairo_destroy(cr);
+  Save(s, dir / ("scene_world_" + std::to_string(area) + ".png"));
+  cairo_surface_destroy(s);
+  return 1;
+}
+
 }  // namespace
 
 int WriteSceneSheets(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir) {
   int n = 0;
   n += TextSheet(images, dir);
+  for (int area = 1; area <= 5; ++area) n += WorldSheet(images, dir, area);
   return n;
 }
 
