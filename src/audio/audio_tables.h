@@ -1,5 +1,5 @@
 #pragma once
-// Music and sound: the music state.
+// Music and sound: what plays now.
 
 namespace vv {
 

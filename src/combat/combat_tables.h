@@ -1,8 +1,10 @@
 #pragma once
-// Combat: monsters, spells, the turn engine and its results.
+// Combat: the battle being fought.
 
 namespace vv {
 
-struct CombatTables {};
+struct CombatTables {
+  int CombatMonster = 0;  // the battle's monster number 1..16
+};
 
 }  // namespace vv

@@ -1,18 +1,42 @@
 #include "game/game_setup.h"
 
+#include "audio/audio_module.h"
+#include "items/items_module.h"
+#include "party/party_module.h"
+#include "shell/menus.h"
+#include "world/world_module.h"
+
 namespace vv {
 
-StartupHooks MakeStartupHooks(Game&) {
+StartupHooks MakeStartupHooks(Game& game) {
   StartupHooks hooks;
+  hooks.initTables = [&game] {
+    InitWorldTables(game);
+    InitItemsTables(game);
+    InitPartyTables(game);
+    InitAudioTables(game);
+  };
+  hooks.loadWorld = [&game] { return LoadWorldMap(game); };
+  hooks.initAudio = [&game] { InitAudio(game); };
   return hooks;
 }
 
 LoopHooks MakeLoopHooks(Game& game) {
   LoopHooks hooks;
-  hooks.playSound = [&game](int) { (void)game; };
+  hooks.screens[SCREEN_MAIN_MENU] = [&game] { RunMainMenu(game); };
+  hooks.screens[SCREEN_OPTIONS] = [&game] { RunOptionsScreen(game); };
+  AddWorldScreens(game, hooks);
+  AddItemsScreens(game, hooks);
+  AddPartyScreens(game, hooks);
+  AddAudioScreens(game, hooks);
   return hooks;
 }
 
-void ResetGameTables(Game&) {}
+void ResetGameTables(Game& game) {
+  ResetWorldForNewGame(game);
+  ResetItemsForNewGame(game);
+  ResetPartyForNewGame(game);
+  ResetAudioForNewGame(game);
+}
 
 }  // namespace vv

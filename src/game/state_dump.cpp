@@ -1,6 +1,10 @@
 #include "game/state_dump.h"
 
+#include "audio/audio_module.h"
 #include "game/json_writer.h"
+#include "items/items_module.h"
+#include "party/party_module.h"
+#include "world/world_module.h"
 
 namespace vv {
 namespace {
@@ -33,6 +37,10 @@ std::string DumpGameState(const Game& game, const DumpExtras& extras) {
   JsonWriter j;
   j.BeginObject();
   DumpShell(game, extras, j);
+  DumpWorldState(game, j);
+  DumpPartyState(game, j);
+  DumpItemsState(game, j);
+  DumpAudioState(game, j);
   j.EndObject();
   return j.Text() + "\n";
 }

@@ -1,8 +1,52 @@
 #pragma once
-// The heroes: their record, creation and sheet.
+// The heroes: their record, names and potion boost timers.
+
+#include <string>
 
 namespace vv {
 
-struct PartyTables {};
+// Fields of a hero's record in HeroStats[hero][field].
+namespace hero {
+enum Field : int {
+  Class = 1,
+  Level = 2,
+  Experience = 3,
+  Health = 4,
+  Strength = 5,
+  Dexterity = 6,
+  Intelligence = 7,
+  Endurance = 8,
+  DamageMin = 9,
+  DamageMax = 10,
+  AttackDelay = 11,
+  Protection = 12,
+  Blocking = 13,
+  MaxHealth = 14,
+  Kills = 15,
+  HitRatio = 16,
+  Attacks = 17,
+  Hits = 18,
+  Spell = 19,
+  Face = 20,
+  BaseStrength = 21,
+  BaseDexterity = 22,
+  BaseIntelligence = 23,
+  BaseEndurance = 24,
+  Reserved = 25,
+  SpellDamageMin = 26,
+  SpellDamageMax = 27,
+  DamageDealt = 28,
+  DamageTaken = 29,
+  BlockAttempts = 30,
+  Blocks = 31,
+  BlockRatio = 32,
+};
+}  // namespace hero
+
+struct PartyTables {
+  int HeroStats[3][33] = {};   // [hero 1..2][field 1..32]
+  std::string HeroNames[3];    // [hero 1..2], Latin-1
+  int HeroTimers[3][4] = {};   // [hero 1..2][boost 1 strength, 2 dexterity, 3 intelligence]
+};
 
 }  // namespace vv
