@@ -1,7 +1,5 @@
 #include "picture_table.h"
 namespace vv::gen {
-void AddPortraitPictures(PictureList&) {}
-void AddWeaponPictures(PictureList&) {}
 void AddArmourPictures(PictureList&) {}
 void AddInventoryPictures(PictureList&) {}
 void AddBattlegroundPictures(PictureList&) {}
