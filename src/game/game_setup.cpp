@@ -23,7 +23,12 @@ StartupHooks MakeStartupHooks(Game& game) {
 
 LoopHooks MakeLoopHooks(Game& game) {
   LoopHooks hooks;
-  hooks.screens[SCREEN_MAIN_MENU] = [&game] { RunMainMenu(game); };
+  hooks.screens[SCREEN_MAIN_MENU] = [&game] {
+    // A later return to the world restarts the area music rather than
+    // resuming a track paused for a battle.
+    game.ResumeAreaMusic = 0;
+    RunMainMenu(game);
+  };
   hooks.screens[SCREEN_OPTIONS] = [&game] { RunOptionsScreen(game); };
   AddWorldScreens(game, hooks);
   AddItemsScreens(game, hooks);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -61,6 +62,10 @@ struct Shell : AssetHandles {
   int ButtonState[21][7] = {};
 
   std::mt19937 Random{1};
+
+  // Set by the audio subsystem: stops and releases the music at once when
+  // the options switch MUSIC PLAYBACK off.
+  std::function<void()> StopMusicNow;
 };
 
 // A whole number from low to high inclusive; a chance of p percent is
