@@ -22,10 +22,10 @@ std::vector<SourceLine> SplitSource(std::string_view text, const std::string& fi
     if (end == std::string_view::npos) end = text.size();
     std::string_view raw = text.substr(pos, end - pos);
     ++number;
-    if (std::size_t hash = raw.find('#'); hash != std::string_view::npos) raw = raw.substr(0, hash);
     SourceLine line{fileName, number, {}};
     std::string word;
     for (char c : raw) {
+      if (c == '#' && word.empty()) break;  // a comment; F#4 inside a word is a note
       if (c == ' ' || c == '\t' || c == '\r') {
         if (!word.empty()) line.words.push_back(std::move(word));
         word.clear();

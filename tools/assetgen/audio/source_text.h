@@ -9,7 +9,8 @@
 namespace vv::gen {
 
 // A line of an asset source file split into words, with its position for
-// error messages. Comments start with '#' and run to the end of the line.
+// error messages. A word starting with '#' begins a comment that runs to the
+// end of the line (a '#' inside a word, as in F#4, is part of it).
 struct SourceLine {
   std::string file;
   int number = 0;

@@ -1,1 +1,133 @@
+#include "tune.h"
+
 #include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "module_review.h"
+#include "xm_write.h"
+
+namespace vv::gen {
+namespace {
+
+const char* kHead =
+    "tempo 120\n"
+    "instrument tone\nwave sine\nenv 0 2 64 2\n"
+    "instrument kick\nvoice sine f 150>40 r 0.1\n"
+    "part lead channels 1 instrument tone\n"
+    "part pad channels 3 instrument tone base C-4 style [1 3 5]:h\n"
+    "part bass channels 1 instrument tone base C-2 style b:q 5:q\n"
+    "part drums channels 1\n"
+    "drum k kick\n";
+
+std::string Error(const std::string& body) {
+  try {
+    CompileTune(std::string(kHead) + body, "t.tune");
+  } catch (const std::runtime_error& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+const XmCell& Cell(const XmModule& m, int pattern, int row, int channel) {
+  return m.patterns[pattern].cells[row * m.channels + channel];
+}
+
+TEST(Tune, NotesChordsAndStylesLandInTheirCells) {
+  XmModule m = CompileTune(std::string(kHead) +
+                               "phrase up = C-4:e E-4:e\n"
+                               "pattern A bars 1\n"
+                               "chords C:h G/B:h\n"
+                               "lead $up $up+7 r:q C-4:q\n"
+                               "drums k:q r:q k:h\n"
+                               "end\n"
+                               "pattern B bars 1\nchords F:w\nlead A-4:w\npad [A-3 C-4]:w\nend\n"
+                               "order A loop B A\n",
+                           "t.tune");
+  EXPECT_EQ(m.channels, 6);  // 1 + 3 + 1 + 1 channels, already even
+  EXPECT_EQ(m.bpm, 120);
+  ASSERT_EQ(m.order, (std::vector<int>{0, 1, 0}));
+  EXPECT_EQ(m.restart, 1);
+  EXPECT_EQ(Cell(m, 0, 0, 0).note, 49);         // C-4
+  EXPECT_EQ(Cell(m, 0, 2, 0).note, 53);         // E-4
+  EXPECT_EQ(Cell(m, 0, 4, 0).note, 56);         // G-4: the phrase a fifth up
+  EXPECT_EQ(Cell(m, 0, 8, 0).note, kXmKeyOff);  // the rest stops the note
+  EXPECT_EQ(Cell(m, 0, 12, 0).note, 49);
+  EXPECT_EQ(Cell(m, 0, 12, 1).note, 0);  // the pad is its own part
+  // Pad: C major close above C-4, then G/B voiced G-4 B-4 D-4.
+  EXPECT_EQ(Cell(m, 0, 0, 1).note, 49);
+  EXPECT_EQ(Cell(m, 0, 0, 2).note, 53);
+  EXPECT_EQ(Cell(m, 0, 0, 3).note, 56);
+  EXPECT_EQ(Cell(m, 0, 8, 1).note, 56);
+  EXPECT_EQ(Cell(m, 0, 8, 2).note, 60);
+  EXPECT_EQ(Cell(m, 0, 8, 3).note, 51);
+  // Bass: root then fifth, and B for the slash chord.
+  EXPECT_EQ(Cell(m, 0, 0, 4).note, 25);
+  EXPECT_EQ(Cell(m, 0, 4, 4).note, 32);
+  EXPECT_EQ(Cell(m, 0, 8, 4).note, 36);
+  // A written chord fills the pad's channels from the first; the spare one is silenced.
+  EXPECT_EQ(Cell(m, 1, 0, 1).note, 46);
+  EXPECT_EQ(Cell(m, 1, 0, 2).note, 49);
+  EXPECT_EQ(Cell(m, 1, 0, 3).note, kXmKeyOff);
+  // Drums: the kick's instrument, no key-off on the rest.
+  EXPECT_EQ(Cell(m, 0, 0, 5).instrument, 2);
+  EXPECT_EQ(Cell(m, 0, 4, 5).note, 0);
+}
+
+TEST(Tune, HeldStyleNotesFollowAChordChange) {
+  XmModule m = CompileTune(
+      std::string(kHead) + "pattern A bars 1\nchords C:h F:h\nlead r:w\npad style [1 3 5]:w\nend\norder A\n",
+      "t.tune");
+  EXPECT_EQ(Cell(m, 0, 0, 1).note, 49);
+  EXPECT_EQ(Cell(m, 0, 8, 1).note, 54);  // F-4 when the chord turns to F
+}
+
+TEST(Tune, MistakesNameTheLine) {
+  EXPECT_EQ(Error("pattern A bars 1\nlead H-4:w\nend\norder A\n"), "t.tune:13: bad note 'H-4'");
+  EXPECT_EQ(Error("pattern A bars 1\nlead C-4:h\nend\norder A\n"),
+            "t.tune:13: part 'lead' lasts 8 rows, the pattern has 16");
+  EXPECT_EQ(Error("pattern A bars 1\nflute C-4:w\nend\norder A\n"), "t.tune:13: unknown part 'flute'");
+  EXPECT_EQ(Error("pattern A bars 1\nlead $tune\nend\norder A\n"), "t.tune:13: unknown phrase 'tune'");
+  EXPECT_EQ(Error("pattern A bars 1\nlead C-4:x\nend\norder A\n"), "t.tune:13: bad duration 'x'");
+  EXPECT_EQ(Error("pattern A bars 1\nchords Cq:w\nlead r:w\nend\norder A\n"),
+            "t.tune:13: unknown chord quality in 'Cq'");
+  EXPECT_EQ(Error("pattern A bars 1\nlead [C-4 E-4]:w\nend\norder A\n"),
+            "t.tune:13: part 'lead' has only 1 channels");
+  EXPECT_EQ(Error("pattern A bars 1\nchords C:w\nlead r:w\nend\norder B\n"),
+            "t.tune:16: unknown pattern 'B'");
+  EXPECT_EQ(Error("pattern A bars 1\nlead r:w\n"), "t.tune:12: pattern without end");
+  EXPECT_EQ(Error("tempo 300\n"), "t.tune:12: tempo gives a tick rate outside 32..255");
+  EXPECT_EQ(Error("pattern A bars 1\nchords C:w\nlead r:w\nend\n"), "t.tune:15: no order line");
+  EXPECT_EQ(Error("pattern A bars 1\nlead r:w\nend\norder A\n"),
+            "t.tune:8: part 'pad' follows chords, but there are none");
+}
+
+TEST(Tune, ModuleHeaderIsWhatThePlayerExpects) {
+  XmModule m = CompileTune(
+      std::string(kHead) + "title Test\npattern A bars 1\nchords C:w\nlead r:w\nend\norder A A\n", "t.tune");
+  std::vector<std::uint8_t> xm = EncodeXm(m);
+  ASSERT_GT(xm.size(), 336u);
+  EXPECT_EQ(0, std::memcmp(xm.data(), "Extended Module: Test", 21));
+  EXPECT_EQ(xm[37], 0x1a);
+  for (int i = 38; i < 58; ++i) EXPECT_EQ(xm[i], 0) << "tracker name stays empty";
+  EXPECT_EQ(xm[58] | xm[59] << 8, 0x0104);
+  EXPECT_EQ(xm[60] | xm[61] << 8, 276);
+  EXPECT_EQ(xm[64] | xm[65] << 8, 2);  // song length
+}
+
+TEST(Tune, WrittenNotesSoundAtConcertPitch) {
+  // A-4 on the sine instrument through the game's player: 440 Hz.
+  XmModule m = CompileTune(
+      std::string(kHead) + "pattern A\nchords x:w+w+w+w\nlead A-4:w+w+w+w\nend\norder A\n", "t.tune");
+  ModuleReview r = ReviewModule(EncodeXm(m), true, 0);
+  ASSERT_TRUE(r.loaded);
+  int crossings = 0;
+  const std::size_t from = 44100 * 2, frames = 44100 * 2;  // left channel, 2 s to 4 s
+  for (std::size_t i = from + 1; i < from + frames; ++i) {
+    crossings += (r.audio[2 * (i - 1)] < 0) != (r.audio[2 * i] < 0);
+  }
+  EXPECT_NEAR(crossings / 2.0 / 2.0, 440.0, 3.0);
+}
+
+}  // namespace
+}  // namespace vv::gen
