@@ -113,4 +113,10 @@ int FakePlatform::GetModuleVolume(int module) {
   return 0;
 }
 
+Platform::ModuleStatus FakePlatform::GetModuleStatus(int module) {
+  if (module <= 0 || module >= static_cast<int>(modules.size()) || !modules[module].loaded) return {};
+  const ModuleState& m = modules[module];
+  return {m.loaded, m.playing, m.paused, m.volume};
+}
+
 }  // namespace vv

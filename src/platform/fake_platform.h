@@ -57,6 +57,7 @@ class FakePlatform final : public Platform {
   void SetModulePaused(int module, bool paused) override;
   void SetModuleVolume(int module, int volume) override;
   int GetModuleVolume(int module) override;
+  Platform::ModuleStatus GetModuleStatus(int module) override;
 
   // Draw calls of images whose file name is `file` ("arrow.png").
   std::vector<DrawCall> DrawsOf(std::string_view file) const;

@@ -159,6 +159,11 @@ class Platform {
   virtual void SetModulePaused(int module, bool paused) = 0;
   virtual void SetModuleVolume(int module, int volume) = 0;  // 0..256
   virtual int GetModuleVolume(int module) = 0;
+  struct ModuleStatus {
+    bool loaded = false, playing = false, paused = false;
+    int volume = 0;
+  };
+  virtual ModuleStatus GetModuleStatus(int module) = 0;
 
   // ---- diagnostics ----------------------------------------------------------------
   // Told about every text the game draws, so tests and the playtest harness

@@ -403,3 +403,13 @@ int SdlPlatform::GetModuleVolume(int module) {
 }
 
 }  // namespace vv
+
+namespace vv {
+
+Platform::ModuleStatus SdlPlatform::GetModuleStatus(int module) {
+  if (!mixer_) return {};
+  const AudioMixer::ModuleStatus m = mixer_->Status(module);
+  return {m.loaded, m.playing, m.paused, m.volume};
+}
+
+}  // namespace vv

@@ -58,6 +58,7 @@ class SdlPlatform final : public Platform {
   void SetModulePaused(int module, bool paused) override;
   void SetModuleVolume(int module, int volume) override;
   int GetModuleVolume(int module) override;
+  ModuleStatus GetModuleStatus(int module) override;
 
   // The SDL render driver in use ("opengl", "software", ...).
   std::string RenderDriverName() const;
