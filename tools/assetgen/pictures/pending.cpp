@@ -1,6 +1,5 @@
 #include "picture_table.h"
 namespace vv::gen {
-void AddArmourPictures(PictureList&) {}
 void AddInventoryPictures(PictureList&) {}
 void AddBattlegroundPictures(PictureList&) {}
 void AddMonsterPicturesA(PictureList&) {}
