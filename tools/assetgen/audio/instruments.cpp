@@ -13,7 +13,6 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kMiddleC = 261.6256;
 constexpr double kXmBaseRate = 8363.0;  // rate of a sample played at C-4 with no tuning
-constexpr double kVoiceRate = 22050.0;
 
 struct Partial {
   double ratio;  // harmonic number
@@ -105,15 +104,15 @@ void AdditiveSample(const InstrumentRecipe& r, XmSample& s) {
 
 void VoiceSample(const InstrumentRecipe& r, XmSample& s) {
   StereoBuffer mix;
-  mix.rate = kVoiceRate * 2;
+  mix.rate = r.rate * 2;
   for (const VoiceDef& v : r.voices) RenderVoice(v, mix);
   std::vector<float> mono(mix.Size());
   for (std::size_t i = 0; i < mono.size(); ++i) mono[i] = 0.5f * (mix.left[i] + mix.right[i]);
   mono = Decimate(mono, 2);
-  RemoveDc(mono, kVoiceRate);
-  FadeEnds(mono, kVoiceRate, 0.0005, 0.01);
+  RemoveDc(mono, r.rate);
+  FadeEnds(mono, r.rate, 0.0005, 0.01);
   Store(s, std::vector<double>(mono.begin(), mono.end()));
-  Tune(s, kVoiceRate, r.pitch);
+  Tune(s, r.rate, r.pitch);
 }
 
 }  // namespace
@@ -164,6 +163,10 @@ bool ParseInstrumentLine(const SourceLine& line, InstrumentRecipe& r) {
   } else if (key == "pitch") {
     need(1);
     r.pitch = ParseNumber(line, w[1]);
+  } else if (key == "rate") {
+    need(1);
+    r.rate = ParseNumber(line, w[1]);
+    if (r.rate < 4000 || r.rate > 44100) throw SourceError(line, "rate must be 4000..44100");
   } else if (key == "bits") {
     need(1);
     int bits = ParseInt(line, w[1]);

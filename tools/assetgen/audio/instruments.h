@@ -26,6 +26,7 @@ struct InstrumentRecipe {
   // ... or a one-shot made with the sound-effect voices.
   std::vector<VoiceDef> voices;
   double pitch = 261.63;  // frequency in the voices that is heard as C-4
+  double rate = 22050;    // sample rate of a voice-made sample
   bool sixteenBit = false;
   // Playback.
   bool envelope = false;
