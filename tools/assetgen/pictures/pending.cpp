@@ -1,6 +1,5 @@
 #include "picture_table.h"
 namespace vv::gen {
-void AddInventoryPictures(PictureList&) {}
 void AddBattlegroundPictures(PictureList&) {}
 void AddMonsterPicturesA(PictureList&) {}
 void AddMonsterPicturesB(PictureList&) {}
