@@ -1,6 +1,5 @@
 #include "picture_table.h"
 namespace vv::gen {
-void AddBattlegroundPictures(PictureList&) {}
 void AddMonsterPicturesA(PictureList&) {}
 void AddMonsterPicturesB(PictureList&) {}
 void AddSpellPictures(PictureList&) {}
