@@ -175,6 +175,8 @@ void DrawScreen(Canvas& canvas, const MapData& map, const MapCheckReport& report
         canvas.Frame(x + 2, y + 3, cell - 4, cell - 6, {90, 50, 10});
         canvas.Fill(x + 2, y + cell / 2 - 1, cell - 4, 2, {90, 50, 10});
       } else if (t.image == IMAGE_TELEPORTER || t.image == IMAGE_PORTAL) {
+        // The party never rests on a teleporter, yet it is no dead cell.
+        covered[t.y / CELL][t.x / CELL] = true;
         canvas.Frame(x + 2, y + 2, cell - 4, cell - 4, c);
         canvas.Frame(x + 3, y + 3, cell - 6, cell - 6, c);
         canvas.Fill(x + cell / 2 - 2, y + cell / 2 - 2, 4, 4, c);
