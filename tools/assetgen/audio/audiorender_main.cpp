@@ -1,5 +1,6 @@
 // vizid-audiorender: renders a module or an effect to a 44.1 kHz stereo WAV
-// for listening and measuring.
+// for listening and measuring; --game-files writes the files as the game
+// embeds them.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -74,6 +75,21 @@ int main(int argc, char** argv) {
       }
       for (const auto& name : vv::gen::SoundNames()) {
         ok = RenderOne(name, fs::path(args[1]) / (name + ".wav"), assets) && ok;
+      }
+      return ok ? 0 : 1;
+    }
+    if (args.size() == 2 && args[0] == "--game-files") {
+      // The files exactly as the game gets them, for format checks with soxi.
+      fs::create_directories(args[1]);
+      bool ok = true;
+      for (int i = 1; i <= 6; ++i) {
+        for (const char* family : {"track", "combat"}) {
+          std::string name = family + std::to_string(i) + ".xm";
+          ok = WriteFile(fs::path(args[1]) / name, vv::gen::MakeModule(name, assets)) && ok;
+        }
+      }
+      for (const auto& name : vv::gen::SoundNames()) {
+        ok = WriteFile(fs::path(args[1]) / (name + ".wav"), vv::gen::MakeSound(name + ".wav", assets)) && ok;
       }
       return ok ? 0 : 1;
     }
