@@ -1,0 +1,153 @@
+// The asset catalogue: every name embedded with its size or format, the
+// handle tables filled with the right handle points, missing names as 0.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+
+#include "platform/fake_platform.h"
+#include "shell/asset_catalogue.h"
+#include "shell/assets.h"
+#include "shell/embedded_assets.h"
+
+namespace vv {
+namespace {
+
+int ReadLe(std::span<const std::uint8_t> b, std::size_t at, int bytes) {
+  int v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | b[at + i];
+  return v;
+}
+
+TEST(CatalogueTest, HoldsEveryFamilyWithTheRightCounts) {
+  const auto& list = AssetCatalogue();
+  ASSERT_EQ(list.size(), 390u);
+  int pictures = 0, sounds = 0, modules = 0, maps = 0;
+  std::set<std::string> names;
+  for (const AssetEntry& e : list) {
+    names.insert(e.name);
+    pictures += e.kind == AssetKind::Picture;
+    sounds += e.kind == AssetKind::Sound;
+    modules += e.kind == AssetKind::Module;
+    maps += e.kind == AssetKind::Map;
+  }
+  EXPECT_EQ(names.size(), list.size()) << "a name is listed twice";
+  EXPECT_EQ(pictures, 268);
+  EXPECT_EQ(sounds, 109);
+  EXPECT_EQ(modules, 12);
+  EXPECT_EQ(maps, 1);
+  for (const char* name : {"data/gfx/tile2_40.png", "data/gfx/item_f4.png", "data/gfx/monster_16d.png",
+                           "data/gfx/eqslot_5x.png", "data/sfx/hit_0.wav", "data/sfx/mdeath_16.wav",
+                           "data/music/combat6.xm", "data/map.kqm", "data/gfx/sm_ticker.png"}) {
+    EXPECT_TRUE(names.count(name)) << name;
+  }
+  EXPECT_FALSE(names.count("data/gfx/tile1_26.png"));
+  EXPECT_NE(FindCatalogueEntry("data\\gfx\\arrow.png"), nullptr);
+}
+
+TEST(CatalogueTest, EmbeddedFilesHaveTheCataloguesSizesAndFormats) {
+  std::map<std::string, std::span<const std::uint8_t>> embedded;
+  for (const EmbeddedAsset& a : EmbeddedAssets()) embedded[std::string(a.name)] = a.bytes;
+  for (const AssetEntry& e : AssetCatalogue()) {
+    ASSERT_TRUE(embedded.count(e.name)) << e.name;
+    const auto bytes = embedded[e.name];
+    switch (e.kind) {
+      case AssetKind::Picture: {
+        Pixels px;
+        ASSERT_TRUE(DecodePng(bytes, px)) << e.name;
+        if (e.width > 0) {
+          EXPECT_EQ(px.width, e.width) << e.name;
+          EXPECT_EQ(px.height, e.height) << e.name;
+        }
+        break;
+      }
+      case AssetKind::Sound:
+        ASSERT_GE(bytes.size(), 44u) << e.name;
+        EXPECT_EQ(std::memcmp(bytes.data(), "RIFF", 4), 0) << e.name;
+        EXPECT_EQ(ReadLe(bytes, 22, 2), e.format.channels) << e.name;
+        EXPECT_EQ(ReadLe(bytes, 24, 4), e.format.rate) << e.name;
+        EXPECT_EQ(ReadLe(bytes, 34, 2), e.format.bits) << e.name;
+        break;
+      case AssetKind::Module:
+        ASSERT_GE(bytes.size(), 60u) << e.name;
+        EXPECT_EQ(std::memcmp(bytes.data(), "Extended Module: ", 17), 0) << e.name;
+        break;
+      case AssetKind::Map:
+        ASSERT_EQ(bytes.size(), 500004u);
+        EXPECT_EQ(ReadLe(bytes, 0, 4), 525);
+        break;
+    }
+  }
+}
+
+class LoadedAssetsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterAssets(platform);
+    platform.SetMaskColor(255, 255, 255);
+    LoadGameImages(shell);
+    LoadGameSounds(shell);
+  }
+  FakePlatform platform;
+  Shell shell{platform};
+};
+
+TEST_F(LoadedAssetsTest, TriedRangesLeaveZeroWhereNoFileExists) {
+  EXPECT_NE(shell.TileImages[1][25], 0);
+  EXPECT_EQ(shell.TileImages[1][26], 0);
+  EXPECT_NE(shell.TileImages[2][40], 0);
+  EXPECT_EQ(shell.TileImages[2][41], 0);
+  EXPECT_EQ(shell.TileImages[2][100], 0);
+  EXPECT_NE(shell.DropSounds[25], 0);
+  EXPECT_EQ(shell.DropSounds[26], 0);
+  EXPECT_NE(shell.UseSounds[1], 0);
+  EXPECT_EQ(shell.UseSounds[2], 0);
+  EXPECT_NE(shell.HitSounds[0], 0);
+  EXPECT_EQ(shell.HitSounds[13], 0);
+  EXPECT_NE(shell.ItemImages[1][20], 0);
+  EXPECT_EQ(shell.ItemImages[1][21], 0);
+  EXPECT_EQ(shell.FaceImages[8], 0);
+  EXPECT_EQ(platform.LoadImage("data/gfx/nothing.png", IMAGE_MASKED), 0);
+  platform.DrawImage(0, 1, 1);  // handle 0 draws nothing
+  EXPECT_TRUE(platform.draws.empty());
+}
+
+TEST_F(LoadedAssetsTest, HandlePointsAreSetAtLoadTime) {
+  auto handle = [&](int image) {
+    const ImageInfo* info = platform.Image(image);
+    return info ? std::make_pair(info->handleX, info->handleY) : std::make_pair(-1.0f, -1.0f);
+  };
+  EXPECT_EQ(handle(shell.TitleTextImage), std::make_pair(449.0f, 51.0f));
+  EXPECT_EQ(handle(shell.TalkMenuImage), std::make_pair(221.0f, 85.0f));
+  EXPECT_EQ(handle(shell.SplatImage), std::make_pair(64.0f, 66.0f));
+  EXPECT_EQ(handle(shell.PointerImage), std::make_pair(0.0f, -2.0f));
+  EXPECT_EQ(handle(shell.VerImage), std::make_pair(0.0f, 26.0f));
+  EXPECT_EQ(handle(shell.Trinkle2Image), std::make_pair(258.0f, 0.0f));
+  EXPECT_EQ(handle(shell.MonStatImage), std::make_pair(192.0f, 0.0f));
+  EXPECT_EQ(handle(shell.HpGauge1Image), std::make_pair(0.0f, 108.0f));
+  EXPECT_EQ(handle(shell.ArrowImages[1]), std::make_pair(12.0f, 24.0f));
+  EXPECT_EQ(handle(shell.ArrowImages[2]), std::make_pair(0.0f, 12.0f));
+  EXPECT_EQ(handle(shell.ArrowImages[3]), std::make_pair(12.0f, 0.0f));
+  EXPECT_EQ(handle(shell.ArrowImages[4]), std::make_pair(24.0f, 12.0f));
+  EXPECT_EQ(handle(shell.BlackImage), std::make_pair(0.0f, 0.0f));
+  // The pointer's picture lands 2 pixels below the mouse.
+  platform.DrawImage(shell.PointerImage, 100, 200);
+  EXPECT_EQ(platform.draws.back().y, 200);
+}
+
+TEST(PictureLoadingTest, MaskColourBecomesTransparentAndStripsAreCut) {
+  FakePlatform platform;
+  Pixels px{120, 60, std::vector<std::uint8_t>(120 * 60 * 4, 250)};
+  px.rgba[0] = px.rgba[1] = px.rgba[2] = 255;  // one pure white pixel
+  platform.SetMaskColor(255, 255, 255);
+  const int image = platform.CreateImage(px, IMAGE_MASKED);
+  ASSERT_NE(image, 0);
+  EXPECT_EQ(platform.ImageWidth(image), 120);
+  platform.FreeImage(image);
+  EXPECT_EQ(platform.ImageWidth(image), 0);
+}
+
+}  // namespace
+}  // namespace vv

@@ -1,0 +1,154 @@
+// The frame loop: switching, fades with and without MENU FADING, which
+// frames are shown, the input lock and the message reset.
+
+#include "shell/main_loop.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake_platform.h"
+#include "shell/assets.h"
+#include "shell/input.h"
+#include "shell/text.h"
+
+namespace vv {
+namespace {
+
+class LoopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterAssets(platform);
+    platform.SetMaskColor(255, 255, 255);
+    shell.BlackImage = platform.LoadImage("data/gfx/black.png", IMAGE_MASKED);
+    hooks.screens[SCREEN_MAIN_MENU] = [this] { ran.push_back(SCREEN_MAIN_MENU); };
+    hooks.screens[SCREEN_OPTIONS] = [this] { ran.push_back(SCREEN_OPTIONS); };
+  }
+
+  // Runs one frame and tells whether it was presented, and at which
+  // overlay alpha (-1 without overlay).
+  std::pair<bool, float> Frame() {
+    const int before = platform.presentedFrames;
+    float alpha = -1;
+    hooks.drawOverlay = [&] {
+      for (const auto& d : platform.DrawsOf("black.png")) alpha = d.state.alpha;
+    };
+    RunFrame(shell, hooks);
+    return {platform.presentedFrames > before, alpha};
+  }
+
+  FakePlatform platform;
+  Shell shell{platform};
+  LoopHooks hooks;
+  std::vector<int> ran;
+};
+
+TEST_F(LoopTest, SwitchedFrameIsDroppedAndTheNewScreenShowsNext) {
+  hooks.screens[SCREEN_MAIN_MENU] = [this] { SwitchScreen(shell, SCREEN_OPTIONS); };
+  EXPECT_FALSE(Frame().first);
+  EXPECT_EQ(shell.GameScreen, SCREEN_MAIN_MENU);
+  hooks.screens[SCREEN_MAIN_MENU] = nullptr;
+  EXPECT_TRUE(Frame().first);
+  EXPECT_EQ(shell.GameScreen, SCREEN_OPTIONS);
+  EXPECT_EQ(ran.back(), SCREEN_OPTIONS);
+}
+
+TEST_F(LoopTest, FadeWithMenuFadingShowsNineStepsOutAndNineIn) {
+  StartFade(shell, SCREEN_OPTIONS);
+  std::vector<float> alphas;
+  int dropped = 0;
+  for (int i = 0; i < 21; ++i) {
+    const auto [shown, alpha] = Frame();
+    if (!shown) {
+      ++dropped;
+      continue;
+    }
+    if (alpha >= 0) alphas.push_back(alpha);
+  }
+  EXPECT_EQ(dropped, 1);
+  const std::vector<float> expected = {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f,
+                                       0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f};
+  ASSERT_EQ(alphas.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(alphas[i], expected[i], 1e-6) << i;
+  EXPECT_EQ(shell.GameScreen, SCREEN_OPTIONS);
+  EXPECT_EQ(shell.ScreenFade[1], 0);
+}
+
+TEST_F(LoopTest, FadeWithoutMenuFadingCompletesInOneDroppedFrame) {
+  shell.OptionFlags[OPTION_MENU_FADING] = 0;
+  // Frame F requests the fade.
+  hooks.screens[SCREEN_MAIN_MENU] = [this] { StartFade(shell, SCREEN_OPTIONS); };
+  EXPECT_EQ(Frame(), std::make_pair(true, -1.0f));
+  hooks.screens[SCREEN_MAIN_MENU] = nullptr;
+  // F + 1: the fade completes, input is locked, the frame is dropped.
+  platform.ScriptKey(KEY_ENTER, false);
+  EXPECT_FALSE(Frame().first);
+  // F + 2: the new screen runs with input free and no overlay.
+  platform.ScriptKey(KEY_ENTER, true);
+  bool enterSeen = false;
+  hooks.screens[SCREEN_OPTIONS] = [&] { enterSeen = KeyHit(shell, KEY_ENTER); };
+  EXPECT_EQ(Frame(), std::make_pair(true, -1.0f));
+  EXPECT_EQ(shell.GameScreen, SCREEN_OPTIONS);
+  EXPECT_TRUE(enterSeen);
+}
+
+TEST_F(LoopTest, InputIsLockedThroughoutAFade) {
+  platform.ScriptKey(KEY_SPACE, false);
+  Frame();
+  StartFade(shell, SCREEN_OPTIONS);
+  int hitsSeen = 0;
+  auto probe = [&] { hitsSeen += KeyHit(shell, KEY_SPACE) || KeyHeldDown(shell, KEY_SPACE); };
+  hooks.screens[SCREEN_MAIN_MENU] = probe;
+  hooks.screens[SCREEN_OPTIONS] = probe;
+  for (int i = 0; i < 20; ++i) {
+    platform.ScriptKey(KEY_SPACE, i % 2 == 0);
+    Frame();
+  }
+  EXPECT_EQ(hitsSeen, 0);
+  EXPECT_EQ(shell.ScreenFade[1], 0);
+}
+
+TEST_F(LoopTest, FirstFrameAfterStartUpShowsTheMenuUnderTheOverlayAtNinePercentDarkness) {
+  shell.ScreenFade[1] = 1;
+  shell.ScreenFade[2] = 10;
+  shell.ScreenFade[3] = SCREEN_MAIN_MENU;
+  const auto [shown, alpha] = Frame();
+  EXPECT_TRUE(shown);
+  EXPECT_NEAR(alpha, 0.9f, 1e-6);
+  EXPECT_EQ(ran.front(), SCREEN_MAIN_MENU);
+  for (int i = 0; i < 9; ++i) Frame();
+  EXPECT_EQ(Frame().second, -1.0f);
+}
+
+TEST_F(LoopTest, EverySwitchClearsTheMessage) {
+  ShowMessage(shell, "INVALID FILE", 255, 0, 0);
+  SwitchScreen(shell, SCREEN_OPTIONS);
+  Frame();
+  EXPECT_EQ(shell.MessageTimer, 0);
+}
+
+TEST_F(LoopTest, ShiftFTogglesTheFrameRateAndCloseEndsTheLoop) {
+  platform.ScriptKey(KEY_LEFT_SHIFT, true);
+  platform.ScriptKey('F', false);
+  Frame();
+  platform.ScriptKey('F', true);
+  Frame();
+  EXPECT_EQ(shell.ShowFrameRate, 1);
+  platform.closeRequested = true;
+  EXPECT_FALSE(RunFrame(shell, hooks));
+  EXPECT_TRUE(platform.systemPointerShown);
+}
+
+TEST_F(LoopTest, SoundIsPlayedOnlyWhenSoundPlaybackIsOn) {
+  std::vector<int> played;
+  hooks.playSound = [&](int code) { played.push_back(code); };
+  hooks.screens[SCREEN_MAIN_MENU] = [this] {
+    shell.SoundEvent = 4000;
+    shell.SoundEvent = 4001;  // only the last request of a frame plays
+  };
+  Frame();
+  shell.OptionFlags[OPTION_SOUND] = 0;
+  Frame();
+  EXPECT_EQ(played, std::vector<int>{4001});
+}
+
+}  // namespace
+}  // namespace vv
