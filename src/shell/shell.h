@@ -61,6 +61,14 @@ struct Shell : AssetHandles {
   // Menu rows: [row 1..20][1 y position, 2 hover glow 0..10, 3..6 spare].
   int ButtonState[21][7] = {};
 
+  // ---- Menus: dialogs and the hand-over to the screens the main menu opens.
+  int ConfirmKind = 0;      // open Y/N dialog: main menu 1 "End current game", 2 "Quit game"
+  int ConfirmedKind = 0;    // the kind answered with yes in this frame, 0 none
+  int SaveMode = 0;         // save/load screen: 1 save, 2 load
+  int SaveScreenFresh = 0;  // 1: the save/load screen has just been entered
+  int CreationReady = 0;    // 0: character creation randomises both heroes on its next frame
+  // ---- end of the menus block.
+
   std::mt19937 Random{1};
 
   // Set by the audio subsystem: stops and releases the music at once when
