@@ -44,9 +44,12 @@ enum Field : int {
 }  // namespace hero
 
 struct PartyTables {
-  int HeroStats[3][33] = {};   // [hero 1..2][field 1..32]
-  std::string HeroNames[3];    // [hero 1..2], Latin-1
-  int HeroTimers[3][4] = {};   // [hero 1..2][boost 1 strength, 2 dexterity, 3 intelligence]
+  int HeroStats[3][33] = {};  // [hero 1..2][field 1..32]
+  std::string HeroNames[3];   // [hero 1..2], Latin-1
+  int HeroTimers[3][4] = {};  // [hero 1..2][boost 1 strength, 2 dexterity, 3 intelligence]
+  // The hero the inventory, character sheet and spell screens show (1 or 2);
+  // whoever opens one of them sets it first.
+  int SelectedHero = 1;
 };
 
 }  // namespace vv
