@@ -52,20 +52,32 @@ struct Screen {
 
   std::array<std::array<bool, SCREEN_CELLS_X>, SCREEN_CELLS_Y> blocked{};
 
+  std::vector<MapTile> obstacles;
+
   // The move rule: the target cell, shrunk by one pixel, against every
   // obstacle shrunk by one pixel.
+  static bool Overlaps(const MapTile& t, Cell c) {
+    return RectsOverlap(t.x + 1, t.y + 1, t.width - 2, t.height - 2, c.x * CELL + 1, c.y * CELL + 1, CELL - 2,
+                        CELL - 2);
+  }
   bool BlockedByTiles(Cell c) const {
-    for (const MapTile& t : *tiles) {
-      if (t.kind == OBSTACLE && RectsOverlap(t.x + 1, t.y + 1, t.width - 2, t.height - 2, c.x * CELL + 1,
-                                             c.y * CELL + 1, CELL - 2, CELL - 2)) {
-        return true;
-      }
+    for (const MapTile& t : obstacles) {
+      if (Overlaps(t, c)) return true;
     }
     return false;
   }
+  // Only the cells around an obstacle can touch it, so test just those.
   void MarkBlockedCells() {
-    for (int y = 0; y < SCREEN_CELLS_Y; ++y) {
-      for (int x = 0; x < SCREEN_CELLS_X; ++x) blocked[y][x] = BlockedByTiles({x, y});
+    for (const MapTile& t : *tiles) {
+      if (t.kind != OBSTACLE) continue;
+      obstacles.push_back(t);
+      const int left = std::max(0, t.x / CELL - 1);
+      const int top = std::max(0, t.y / CELL - 1);
+      const int right = std::min(SCREEN_CELLS_X - 1, (t.x + t.width) / CELL + 1);
+      const int bottom = std::min(SCREEN_CELLS_Y - 1, (t.y + t.height) / CELL + 1);
+      for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x) blocked[y][x] = blocked[y][x] || Overlaps(t, {x, y});
+      }
     }
   }
   bool Blocked(Cell c) const { return InsideScreen(c) ? blocked[c.y][c.x] : BlockedByTiles(c); }
@@ -152,27 +164,29 @@ class Checker {
   }
 
   void CheckTile(int level, int slot, const MapTile& t) {
-    const std::string at = "level " + std::to_string(level) + " slot " + std::to_string(slot) + " (" +
-                           std::to_string(t.kind) + ":" + std::to_string(t.image) + " at " +
-                           std::to_string(t.x) + ", " + std::to_string(t.y) + "): ";
+    const auto at = [&] {
+      return "level " + std::to_string(level) + " slot " + std::to_string(slot) + " (" +
+             std::to_string(t.kind) + ":" + std::to_string(t.image) + " at " + std::to_string(t.x) + ", " +
+             std::to_string(t.y) + "): ";
+    };
     const TileInfo info = LookUpTile(t.kind, t.image);
     if (t.kind == FLOOR) ++report_.levels[level].floorTiles;
     if (info.area < 0) {
-      Violation(at + "no such tile picture");
+      Violation(at() + "no such tile picture");
       return;
     }
     if (info.area != ANY_AREA && info.area != LevelArea[level]) {
-      Violation(at + "a tile of area " + std::to_string(info.area) + " in area " +
+      Violation(at() + "a tile of area " + std::to_string(info.area) + " in area " +
                 std::to_string(LevelArea[level]));
     }
-    if (t.width != info.size || t.height != info.size) Violation(at + "wrong size");
+    if (t.width != info.size || t.height != info.size) Violation(at() + "wrong size");
     if (t.x % CELL != 0 || t.y % CELL != 0 || t.x < 0 || t.y < 0 || t.x + info.pictureW > SCREEN_W ||
         t.y + info.pictureH > SCREEN_H) {
-      Violation(at + "not on the cells of the screen");
+      Violation(at() + "not on the cells of the screen");
     }
-    if (t.rotation < 1 || t.rotation > 4) Violation(at + "rotation not 1..4");
-    if (t.unused8 != 0 || t.unused9 != 0) Violation(at + "fields 8 and 9 must be 0");
-    if (slot != 1 && t.ground != 0) Violation(at + "only tile 1 carries the ground");
+    if (t.rotation < 1 || t.rotation > 4) Violation(at() + "rotation not 1..4");
+    if (t.unused8 != 0 || t.unused9 != 0) Violation(at() + "fields 8 and 9 must be 0");
+    if (slot != 1 && t.ground != 0) Violation(at() + "only tile 1 carries the ground");
   }
 
   void LoadScreens() {
@@ -235,15 +249,17 @@ class Checker {
       if (!useTeleporters) return step;
       const Cell other = s.teleporters[2 - k];
       const Cell land{other.x + DX[dir], other.y + DY[dir]};
-      const std::string what =
-          "the teleporter at " + Where(from.level, target) + " entered going " + DIR_NAMES[dir] + " lands ";
+      const auto what = [&] {
+        return "the teleporter at " + Where(from.level, target) + " entered going " + DIR_NAMES[dir] +
+               " lands ";
+      };
       step.outcome = Outcome::Broken;
       if (!InsideScreen(land)) {
-        step.problem = what + "outside the screen";
+        step.problem = what() + "outside the screen";
       } else if (s.Blocked(land)) {
-        step.problem = what + "inside an obstacle";
+        step.problem = what() + "inside an obstacle";
       } else if (s.TeleporterAt(land) != 0) {
-        step.problem = what + "on a teleporter";
+        step.problem = what() + "on a teleporter";
       } else {
         step.outcome = Outcome::Arrived;
         step.to = {from.level, land};
@@ -258,16 +274,18 @@ class Checker {
     if (target.x >= SCREEN_CELLS_X) land.x = 0;
     if (target.y < 0) land.y = SCREEN_CELLS_Y - 1;
     if (target.y >= SCREEN_CELLS_Y) land.y = 0;
-    const std::string what = "going " + std::string(DIR_NAMES[dir]) + " from " + Where(from.level, from.cell);
+    const auto what = [&] {
+      return "going " + std::string(DIR_NAMES[dir]) + " from " + Where(from.level, from.cell);
+    };
     step.outcome = Outcome::Broken;
     const int next =
         column >= 1 && column <= GRID_SIZE && row >= 1 && row <= GRID_SIZE ? LevelGrid[column][row] : 0;
     if (next == 0) {
-      step.problem = what + " leaves the world";
+      step.problem = what() + " leaves the world";
     } else if (screens_[next].Blocked(land)) {
-      step.problem = what + " lands inside an obstacle on " + Where(next, land);
+      step.problem = what() + " lands inside an obstacle on " + Where(next, land);
     } else if (screens_[next].TeleporterAt(land) != 0) {
-      step.problem = what + " lands on a teleporter";
+      step.problem = what() + " lands on a teleporter";
     } else {
       step.outcome = Outcome::Arrived;
       step.to = {next, land};
@@ -466,6 +484,12 @@ MapCheckReport CheckMap(std::span<const std::uint8_t> bytes) {
                                 std::to_string(MAP_FILE_SIZE) + " beginning with 525");
     return report;
   }
+  Checker(map, report).Run();
+  return report;
+}
+
+MapCheckReport CheckMap(const MapData& map) {
+  MapCheckReport report;
   Checker(map, report).Run();
   return report;
 }

@@ -32,6 +32,10 @@ struct MapCheckReport {
 
 MapCheckReport CheckMap(std::span<const std::uint8_t> bytes);
 
+struct MapData;
+// The same check on records already read from a map file.
+MapCheckReport CheckMap(const MapData& map);
+
 // A table of the per-level figures followed by the violations, for people.
 std::string FormatReport(const MapCheckReport& report);
 

@@ -163,8 +163,10 @@ void DrawScreen(Canvas& canvas, const MapData& map, const MapCheckReport& report
       // Logs, fences and running water show which way they lie.
       const bool directed = t.image == 5 || t.image == 8 || t.image == 14 || t.image == 22 || t.image == 26 ||
                             t.image == 31 || t.image == 36;
-      if (directed && t.rotation % 2 == 0) canvas.Fill(x + cell / 4, y + cell / 2, cell / 2, 1, Darker(c));
-      if (directed && t.rotation % 2 == 1) canvas.Fill(x + cell / 2, y + cell / 4, 1, cell / 2, Darker(c));
+      // Unturned, logs and fences lie east-west and water runs north-south.
+      const bool eastWest = (t.rotation % 2 == 0) != (t.image == 5 || t.image == 26);
+      if (directed && eastWest) canvas.Fill(x + cell / 4, y + cell / 2, cell / 2, 1, Darker(c));
+      if (directed && !eastWest) canvas.Fill(x + cell / 2, y + cell / 4, 1, cell / 2, Darker(c));
       for (int cy = t.y / CELL; cy < t.y / CELL + n && cy < SCREEN_CELLS_Y; ++cy) {
         for (int cx = t.x / CELL; cx < t.x / CELL + n && cx < SCREEN_CELLS_X; ++cx) covered[cy][cx] = true;
       }
