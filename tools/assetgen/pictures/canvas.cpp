@@ -251,6 +251,10 @@ void Cel(cairo_t* cr, const PathFn& path, Rgb base, const CelStyle& style) {
     cairo_stroke(cr);
   }
   cairo_pop_group_to_source(cr);
+  // Bounded paint, so recording surfaces can measure what was drawn.
+  double o = style.outline + 2;
+  cairo_rectangle(cr, x1 - o, y1 - o, x2 - x1 + 2 * o, y2 - y1 + 2 * o);
+  cairo_clip(cr);
   cairo_paint_with_alpha(cr, style.alpha);
   cairo_restore(cr);
 }

@@ -211,12 +211,43 @@ int WorldSheet(const std::map<std::string, RgbaImage>& images, const std::filesy
   return 1;
 }
 
+// A monster in its three poses on its home area's battle background, drawn
+// the way the combat screen does: bottom centre at (512, 591).
+int BattleSheet(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir, int n) {
+  static const int kHome[17] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 5};
+  std::string back = "comback_" + std::to_string(kHome[n]) + ".png";
+  if (!images.count(back)) return 0;
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 3 * 1024, 614);
+  cairo_t* cr = cairo_create(s);
+  static const char* const kSuffix[3] = {"", "a", "d"};
+  for (int p = 0; p < 3; ++p) {
+    std::string name = "monster_" + std::to_string(n) + kSuffix[p] + ".png";
+    if (!images.count(name)) continue;
+    const RgbaImage& m = images.at(name);
+    PaintLit(cr, images.at(back), p * 1024, 0, {255, 255, 255}, false);
+    PaintLit(cr, m, p * 1024 + 512 - m.width / 2, 591 - m.height, {255, 255, 255}, true);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+    cairo_rectangle(cr, p * 1024 + 320, 0, 384, 80);
+    cairo_fill(cr);
+    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, 20);
+    cairo_set_source_rgb(cr, 1, 1, 0);
+    cairo_move_to(cr, p * 1024 + 340, 30);
+    cairo_show_text(cr, (name + " " + std::to_string(m.width) + "x" + std::to_string(m.height)).c_str());
+  }
+  cairo_destroy(cr);
+  Save(s, dir / ("scene_battle_" + std::to_string(n) + ".png"));
+  cairo_surface_destroy(s);
+  return 1;
+}
+
 }  // namespace
 
 int WriteSceneSheets(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir) {
   int n = 0;
   n += TextSheet(images, dir);
   for (int area = 1; area <= 5; ++area) n += WorldSheet(images, dir, area);
+  for (int m = 1; m <= 16; ++m) n += BattleSheet(images, dir, m);
   return n;
 }
 
