@@ -10,6 +10,11 @@ struct AudioTables {
   int AreaTrackPlaying = 0;  // music number 1..5 of the track in AreaSong
   int ResumeAreaMusic = 0;   // 1: the area track was paused for a battle
   int MusicLevel = 0;        // 0..1000, fade level of the area track
+
+  // Which file each module came from, for the state dump: n of trackn.xm in
+  // AreaSong, m of combatm.xm in CombatSong; 0 when the song is 0.
+  int AreaSongFile = 0;
+  int CombatSongFile = 0;
 };
 
 }  // namespace vv
