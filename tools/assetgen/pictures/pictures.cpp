@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "picture_table.h"
@@ -46,6 +47,9 @@ bool DrawPicture(std::string_view fileName, RgbaImage& out) {
   Canvas canvas(def->width, def->height);
   def->draw(canvas);
   out = canvas.ToImage((def->flags & kFiltered) != 0);
+  if (def->flags & kTinted)  // the game multiplies these: keep them at 250 or below
+    for (std::size_t i = 0; i < out.pixels.size(); ++i)
+      if (i % 4 != 3) out.pixels[i] = std::min<std::uint8_t>(out.pixels[i], 250);
   return true;
 }
 

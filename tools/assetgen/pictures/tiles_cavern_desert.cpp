@@ -141,7 +141,7 @@ void Chasm(Canvas& c, Rgb deep, Rgb wall) {
   // Seamless darkness with ledges fading down into it.
   Texture(c, [&](int x, int y) {
     double n = Fbm(x / 8.0, y / 8.0, 2300, 3, 4);
-    double streak = Noise(x / 4.0, y / 16.0, 2301, 8);
+    double streak = Noise(x / 4.0, y / 4.0, 2301, 8);
     Rgb col = Mix(Hex("#06080c"), deep, n * 0.6);
     return Mix(col, wall, std::max(0.0, streak - 0.6) * 0.8);
   });
