@@ -74,6 +74,17 @@ TEST(Tune, NotesChordsAndStylesLandInTheirCells) {
   EXPECT_EQ(Cell(m, 0, 4, 5).note, 0);
 }
 
+TEST(Tune, SharpsAreNotesAndHashWordsAreComments) {
+  // A '#' inside a word is a sharp; only a word that starts with it opens a comment.
+  XmModule m =
+      CompileTune(std::string(kHead) +
+                      "pattern A bars 1  # the only pattern\nchords x:w\nlead F#4:h C#5:h # a comment\nend\n"
+                      "order A\n",
+                  "t.tune");
+  EXPECT_EQ(Cell(m, 0, 0, 0).note, 55);
+  EXPECT_EQ(Cell(m, 0, 8, 0).note, 62);
+}
+
 TEST(Tune, HeldStyleNotesFollowAChordChange) {
   XmModule m = CompileTune(
       std::string(kHead) + "pattern A bars 1\nchords C:h F:h\nlead r:w\npad style [1 3 5]:w\nend\norder A\n",
