@@ -378,8 +378,10 @@ class TuneCompiler {
       chords.push_back(c);
       row += duration;
     }
-    if (row != rows && !chords.empty() && row > rows)
-      throw SourceError(line, "chords last longer than the pattern");
+    if (row != rows) {
+      throw SourceError(
+          line, "chords last " + std::to_string(row) + " rows, the pattern has " + std::to_string(rows));
+    }
   }
 
   const Chord* ChordAt(const std::vector<Chord>& chords, int row) {
@@ -404,7 +406,12 @@ class TuneCompiler {
       if (text[0] == 'v' && text.size() > 1 && std::isdigit(static_cast<unsigned char>(text[1]))) {
         volume = ParseInt(line, text.substr(1));
         if (volume < 0 || volume > 64) throw SourceError(line, "volume must be 0..64");
-        if (cycle && k == words.size()) k = 0;
+        if (cycle && k == words.size()) {
+          // A style of nothing but volume words would never fill the pattern.
+          if (events.empty())
+            throw SourceError(line, "style of part '" + part.name + "' has no notes or rests");
+          k = 0;
+        }
         continue;
       }
       if (text[0] == '[') {

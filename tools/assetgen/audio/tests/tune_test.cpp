@@ -109,6 +109,10 @@ TEST(Tune, MistakesNameTheLine) {
   EXPECT_EQ(Error("pattern A bars 1\nlead r:w\n"), "t.tune:12: pattern without end");
   EXPECT_EQ(Error("tempo 300\n"), "t.tune:12: tempo gives a tick rate outside 32..255");
   EXPECT_EQ(Error("pattern A bars 1\nchords C:w\nlead r:w\nend\n"), "t.tune:15: no order line");
+  EXPECT_EQ(Error("pattern A bars 1\nchords C:h\nlead r:w\nend\norder A\n"),
+            "t.tune:13: chords last 8 rows, the pattern has 16");
+  EXPECT_EQ(Error("pattern A bars 1\nchords C:w\nlead r:w\nbass style v40\nend\norder A\n"),
+            "t.tune:15: style of part 'bass' has no notes or rests");
   EXPECT_EQ(Error("pattern A bars 1\nlead r:w\nend\norder A\n"),
             "t.tune:8: part 'pad' follows chords, but there are none");
 }
