@@ -1,6 +1,8 @@
 // vizid-mapview ASSETS_DIR OUT_DIR: compiles the world map, checks it, and
 // draws every screen as coloured cells so a level designer can look at it.
-// Writes OUT_DIR/map.kqm, OUT_DIR/level_NN.png and OUT_DIR/world.png.
+// Writes OUT_DIR/map.kqm, OUT_DIR/level_NN.png and OUT_DIR/world.png, and
+// when built with the picture generator also level_NN_art.png and
+// world_art.png, the screens as the game paints them.
 // Free cells the party can never reach are shaded; the start is ringed red.
 
 #include <cstdio>
@@ -9,6 +11,9 @@
 #include <stdexcept>
 
 #include "../common/png_write.h"
+#ifdef VIZID_MAPVIEW_PICTURES
+#include "pictures.h"
+#endif
 #include "map_check.h"
 #include "map_compiler.h"
 #include "map_file.h"
@@ -206,6 +211,93 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+#ifdef VIZID_MAPVIEW_PICTURES
+// Paints `picture` over `out` at (ox, oy), turned clockwise by quarter turns
+// within its own square as the game draws it, lit by `light` (0..255).
+// Pure white is the mask colour; the picture's alpha blends as well.
+void Blend(RgbaImage& out, const RgbaImage& picture, int ox, int oy, int turns, int light) {
+  const int w = picture.width;
+  const int h = picture.height;
+  for (int y = 0; y < (turns % 2 ? w : h); ++y) {
+    for (int x = 0; x < (turns % 2 ? h : w); ++x) {
+      int sx = x;
+      int sy = y;
+      if (turns == 1) sx = y, sy = h - 1 - x;
+      if (turns == 2) sx = w - 1 - x, sy = h - 1 - y;
+      if (turns == 3) sx = w - 1 - y, sy = x;
+      const std::uint8_t* src = picture.At(sx, sy);
+      const int px = ox + x;
+      const int py = oy + y;
+      if (px < 0 || py < 0 || px >= out.width || py >= out.height) continue;
+      if (src[0] == 255 && src[1] == 255 && src[2] == 255) continue;
+      std::uint8_t* dst = out.At(px, py);
+      const int a = src[3];
+      for (int i = 0; i < 3; ++i)
+        dst[i] = static_cast<std::uint8_t>((src[i] * light / 255 * a + dst[i] * (255 - a)) / 255);
+      dst[3] = 255;
+    }
+  }
+}
+
+// The screen as the game shows it in full daylight with every cell seen
+// (the cavern at half light), drawn with the generated pictures.
+RgbaImage RenderScreen(const MapData& map, int level) {
+  const ScreenPos pos = ScreenOfLevel(level);
+  const auto& tiles = map.Screen(pos.column, pos.row);
+  const int light = LevelArea[level] == 2 ? 127 : 255;
+  RgbaImage out(SCREEN_W, SCREEN_H);
+  RgbaImage ground;
+  DrawPicture("ground_" + std::to_string(tiles[0].ground) + ".png", ground);
+  for (int y = 0; y < SCREEN_H; y += CELL) {
+    for (int x = 0; x < SCREEN_W; x += CELL) Blend(out, ground, x, y, 0, light);
+  }
+  for (const MapTile& t : tiles) {
+    if (t.kind == 0) continue;
+    RgbaImage picture;
+    if (!DrawPicture("tile" + std::to_string(t.kind) + "_" + std::to_string(t.image) + ".png", picture))
+      continue;
+    Blend(out, picture, t.x, t.y, (t.rotation + 3) % 4, light);
+  }
+  return out;
+}
+
+// A quarter-size copy, each pixel the mean of a 4 by 4 block.
+RgbaImage Shrink(const RgbaImage& in) {
+  RgbaImage out(in.width / 4, in.height / 4);
+  for (int y = 0; y < out.height; ++y) {
+    for (int x = 0; x < out.width; ++x) {
+      for (int i = 0; i < 4; ++i) {
+        int sum = 0;
+        for (int dy = 0; dy < 4; ++dy) {
+          for (int dx = 0; dx < 4; ++dx) sum += in.At(x * 4 + dx, y * 4 + dy)[i];
+        }
+        out.At(x, y)[i] = static_cast<std::uint8_t>(sum / 16);
+      }
+    }
+  }
+  return out;
+}
+
+void WriteArt(const MapData& map, const std::filesystem::path& outDir) {
+  RgbaImage world(3 * SCREEN_W / 4, 5 * SCREEN_H / 4);
+  for (int level = 1; level <= LEVEL_COUNT; ++level) {
+    const RgbaImage screen = RenderScreen(map, level);
+    char name[32];
+    std::snprintf(name, sizeof name, "level_%02d_art.png", level);
+    WriteFile(outDir / name, EncodePng(screen));
+    const RgbaImage small = Shrink(screen);
+    const ScreenPos pos = ScreenOfLevel(level);
+    for (int y = 0; y < small.height; ++y) {
+      for (int x = 0; x < small.width; ++x) {
+        std::uint8_t* dst = world.At((pos.column - 1) * small.width + x, (5 - pos.row) * small.height + y);
+        std::copy(small.At(x, y), small.At(x, y) + 4, dst);
+      }
+    }
+  }
+  WriteFile(outDir / "world_art.png", EncodePng(world));
+}
+#endif
+
 int Run(const std::filesystem::path& assets, const std::filesystem::path& outDir) {
   const std::vector<std::uint8_t> bytes = CompileMap(assets);
   std::filesystem::create_directories(outDir);
@@ -237,6 +329,9 @@ int Run(const std::filesystem::path& assets, const std::filesystem::path& outDir
     }
   }
   WriteFile(outDir / "world.png", EncodePng(world.Image()));
+#ifdef VIZID_MAPVIEW_PICTURES
+  WriteArt(map, outDir);
+#endif
   return report.Ok() ? 0 : 1;
 }
 
