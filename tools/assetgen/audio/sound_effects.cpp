@@ -225,7 +225,9 @@ std::vector<std::vector<float>> RenderSound(const SoundDef& sound, const WavForm
   for (auto& c : channels) {
     c = Decimate(c, factor);
     RemoveDc(c, format.rate);
-    FadeEnds(c, format.rate, 0.002, 0.012);
+    // Short clicks keep most of their body: the fade takes at most a fifth.
+    const double seconds = static_cast<double>(c.size()) / format.rate;
+    FadeEnds(c, format.rate, std::min(0.002, seconds * 0.1), std::min(0.012, seconds * 0.2));
     peak = std::max(peak, Peak(c));
   }
   if (peak > 0) {
