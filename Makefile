@@ -47,7 +47,7 @@ audio-renders: build
 	@echo "Renders written to $(BUILD)/audio-renders"
 
 bench: build
-	./$(BUILD)/vizid-bench
+	@for b in $(BUILD)/vizid-bench-*; do echo "== $$b"; $$b || exit 1; done
 
 format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -47,7 +47,7 @@ void FakePlatform::ShowMessageBox(std::string_view title, std::string_view text)
 }
 
 void FakePlatform::DrawFrame(int image, int frame, float x, float y) {
-  draws.push_back({image, FileOf(images_[image].name), frame, x, y, state_});
+  draws.push_back({image, FileOf(images_[image].name), frame, x, y, state_, currentTarget});
 }
 
 std::vector<FakePlatform::DrawCall> FakePlatform::DrawsOf(std::string_view file) const {

@@ -19,6 +19,7 @@ class FakePlatform final : public Platform {
     int frame = 0;
     float x = 0, y = 0;  // where the handle point landed
     DrawState state;
+    int target = 0;  // the render image drawn into, 0 the screen
   };
   struct ModuleState {
     std::string name;
@@ -81,6 +82,11 @@ class FakePlatform final : public Platform {
   void ReleaseImage(int) override {}
   void DrawFrame(int image, int frame, float x, float y) override;
   void ApplyViewport() override {}
+  void CreateTargetImage(int, int, int) override {}
+  void SelectTarget(int image, bool) override { currentTarget = image; }
+
+ public:
+  int currentTarget = 0;  // where draws go (0 the screen)
 };
 
 }  // namespace vv

@@ -169,8 +169,23 @@ int Platform::CreateImage(const Pixels& pixels, int flags) {
   return StoreImage("(memory)", pixels, 0, 0, 0, 1, flags);
 }
 
+int Platform::CreateRenderImage(int width, int height) {
+  if (width <= 0 || height <= 0 || width > 4096 || height > 4096) return 0;
+  Pixels blank{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4, 0)};
+  const int image = StoreImage("(render image)", std::move(blank), 0, 0, 0, 1, 0);
+  if (image) CreateTargetImage(image, width, height);
+  return image;
+}
+
+void Platform::SetDrawTarget(int image, bool clear) {
+  if (image != 0 && !Image(image)) return;
+  drawTarget_ = image;
+  SelectTarget(image, clear);
+}
+
 void Platform::FreeImage(int image) {
   if (!Image(image)) return;
+  if (drawTarget_ == image) SetDrawTarget(0);
   ReleaseImage(image);
   images_[image] = ImageInfo{};
 }

@@ -130,6 +130,13 @@ class Platform {
   int ImageFrames(int image) const;
   const ImageInfo* Image(int image) const;
   void DrawImage(int image, float x, float y, int frame = 0);
+  // An image the game can draw into, transparent to begin with: a cache for
+  // what did not change since the last frame (a screen's static layer).
+  int CreateRenderImage(int width, int height);
+  // Draws go into this render image from now on; 0 draws to the screen
+  // again. Clears the image first when `clear` is set.
+  void SetDrawTarget(int image, bool clear = false);
+  int DrawTarget() const { return drawTarget_; }
   void TileImage(int image, float x, float y, int frame = 0);
 
   // ---- input --------------------------------------------------------------------
@@ -186,6 +193,8 @@ class Platform {
   // the state.
   virtual void DrawFrame(int image, int frame, float x, float y) = 0;
   virtual void ApplyViewport() = 0;
+  virtual void CreateTargetImage(int image, int width, int height) = 0;
+  virtual void SelectTarget(int image, bool clear) = 0;  // 0 = the canvas
 
   void SetCanvasSize(int w, int h);
   void SetKeyState(int code, bool down);
@@ -205,6 +214,7 @@ class Platform {
     std::span<const std::uint8_t> bytes;
   };
   std::vector<Asset> assets_;
+  int drawTarget_ = 0;
   int maskR_ = 0, maskG_ = 0, maskB_ = 0;
   int canvasW_ = 1024, canvasH_ = 768;
   bool keys_[256] = {};

@@ -229,10 +229,11 @@ void SdlPlatform::PumpEvents() {
 
 void SdlPlatform::Cls() {
   if (!renderer_) return;
+  SDL_SetRenderTarget(renderer_, canvas_);
   SDL_RenderSetClipRect(renderer_, nullptr);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
-  ApplyViewport();
+  SelectTarget(DrawTarget(), false);
 }
 
 void SdlPlatform::WaitForNextTick() {
@@ -268,8 +269,7 @@ void SdlPlatform::Flip() {
   SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
   if (options_.paced && !vsync_) WaitForNextTick();
   SDL_RenderPresent(renderer_);
-  SDL_SetRenderTarget(renderer_, canvas_);
-  ApplyViewport();
+  SelectTarget(DrawTarget(), false);
 }
 
 bool SdlPlatform::SaveScreenshot(const std::string& path) {
@@ -277,11 +277,10 @@ bool SdlPlatform::SaveScreenshot(const std::string& path) {
   const int w = CanvasWidth(), h = CanvasHeight();
   std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
   // The last presented frame when it is kept, else the canvas as it stands.
-  if (lastFrame_) SDL_SetRenderTarget(renderer_, lastFrame_);
+  SDL_SetRenderTarget(renderer_, lastFrame_ ? lastFrame_ : canvas_);
   SDL_RenderSetClipRect(renderer_, nullptr);
   const int ok = SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), w * 4);
-  if (lastFrame_) SDL_SetRenderTarget(renderer_, canvas_);
-  ApplyViewport();
+  SelectTarget(DrawTarget(), false);
   if (ok != 0) return false;
   for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
   png_image image;
@@ -311,6 +310,28 @@ void SdlPlatform::ReleaseImage(int image) {
     SDL_DestroyTexture(textures_[image]);
     textures_[image] = nullptr;
   }
+}
+
+void SdlPlatform::CreateTargetImage(int image, int width, int height) {
+  if (!renderer_ || image >= static_cast<int>(textures_.size())) return;
+  if (textures_[image]) SDL_DestroyTexture(textures_[image]);
+  textures_[image] =
+      SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+  SelectTarget(image, true);
+  SelectTarget(DrawTarget(), false);
+}
+
+void SdlPlatform::SelectTarget(int image, bool clear) {
+  if (!renderer_) return;
+  SDL_Texture* target = canvas_;
+  if (image > 0 && image < static_cast<int>(textures_.size()) && textures_[image]) target = textures_[image];
+  SDL_SetRenderTarget(renderer_, target);
+  if (clear) {
+    SDL_RenderSetClipRect(renderer_, nullptr);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 0);
+    SDL_RenderClear(renderer_);
+  }
+  ApplyViewport();
 }
 
 void SdlPlatform::ApplyViewport() {

@@ -69,6 +69,8 @@ class SdlPlatform final : public Platform {
   void ReleaseImage(int image) override;
   void DrawFrame(int image, int frame, float x, float y) override;
   void ApplyViewport() override;
+  void CreateTargetImage(int image, int width, int height) override;
+  void SelectTarget(int image, bool clear) override;
 
  private:
   bool OpenWindow(std::string_view title, int w, int h, Uint32 flags, const char* driver, std::string& error);

@@ -90,3 +90,48 @@ TEST(RendererTest, SoftwareAndOpenGLGiveTheSamePicture) {
 
 }  // namespace
 }  // namespace vv
+
+namespace vv {
+namespace {
+
+TEST(RendererTest, RenderImagesKeepWhatWasDrawnIntoThem) {
+  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  SdlOptions options;
+  options.paced = false;
+  options.fullscreen = false;
+  options.keepLastFrame = true;
+  options.forcedRenderDriver = "software";
+  SdlPlatform p(options);
+  std::string error;
+  ASSERT_TRUE(p.Init(error) && p.OpenGameDisplay(RendererChoice::OpenGL, "test", error)) << error;
+  Pixels red{8, 8, std::vector<std::uint8_t>(8 * 8 * 4, 0)};
+  for (std::size_t i = 0; i < red.rgba.size(); i += 4) red.rgba[i] = 200, red.rgba[i + 3] = 255;
+  const int square = p.CreateImage(red, 0);
+  const int layer = p.CreateRenderImage(64, 64);
+  ASSERT_NE(layer, 0);
+  p.SetDrawTarget(layer, true);
+  p.DrawImage(square, 4, 4);
+  p.SetDrawTarget(0);
+  // Drawn twice from the cache, the layer's transparent parts stay clear.
+  p.DrawImage(layer, 100, 100);
+  p.DrawImage(layer, 200, 100);
+  p.Flip();
+  const auto path = std::filesystem::temp_directory_path() / "vizid-render-image.png";
+  ASSERT_TRUE(p.SaveScreenshot(path.string()));
+  FILE* f = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  std::vector<std::uint8_t> bytes(1 << 20);
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+  std::fclose(f);
+  std::filesystem::remove(path);
+  Pixels shot;
+  ASSERT_TRUE(DecodePng(bytes, shot));
+  auto at = [&](int x, int y) { return shot.rgba[(static_cast<std::size_t>(y) * shot.width + x) * 4]; };
+  EXPECT_EQ(at(105, 105), 200);
+  EXPECT_EQ(at(205, 105), 200);
+  EXPECT_EQ(at(102, 102), 0);
+  EXPECT_EQ(at(150, 150), 0);
+}
+
+}  // namespace
+}  // namespace vv

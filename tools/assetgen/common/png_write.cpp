@@ -32,7 +32,7 @@ std::vector<std::uint8_t> EncodePng(const RgbaImage& image) {
   png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height),
                8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
-  png_set_compression_level(png, 9);
+  png_set_compression_level(png, 6);
   png_write_info(png, info);
   for (int y = 0; y < image.height; ++y) {
     png_write_row(png, const_cast<png_bytep>(image.At(0, y)));
