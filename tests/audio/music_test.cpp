@@ -1,0 +1,297 @@
+// The music through the frame loop and the recording platform: title, area
+// tracks and their fades, the battle tracks, the options' music switch.
+
+#include "audio/music.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "audio/audio_module.h"
+#include "audio/sound_codes.h"
+#include "platform/fake_platform.h"
+#include "shell/assets.h"
+
+namespace vv {
+namespace {
+
+class MusicTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterAssets(platform);
+    for (int level = 1; level <= 15; ++level) {
+      game.LevelArea[level] = (level + 2) / 3;
+      game.LevelTable[level][0][0] = (level + 2) / 3;
+    }
+    AddAudioScreens(game, hooks);
+    // A stand-in for the screens: writes the frame's sound code and runs the
+    // exploration screen's encounter banner, which switches to combat at 125.
+    for (int screen : SCREEN_RUN_ORDER) {
+      hooks.screens[screen] = [this] {
+        game.SoundEvent = code;
+        if (game.GameScreen == SCREEN_WORLD && game.AttackBanner > 0) {
+          ++game.AttackBanner;
+          game.MusicLevel = std::max(0, game.MusicLevel - 1);
+          if (game.AttackBanner == 125) {
+            game.AttackBanner = 0;
+            SwitchScreen(game, SCREEN_COMBAT);
+          }
+        }
+      };
+    }
+  }
+
+  void Frames(int n, int soundCode = 0) {
+    code = soundCode;
+    for (int i = 0; i < n; ++i) RunFrame(game, hooks);
+    code = 0;
+  }
+
+  // A new game on the exploration screen of `level`, its first frame run.
+  void StartGame(int level) {
+    ResetAudioForNewGame(game);
+    game.GameInProgress = 1;
+    game.CurrentLevel = level;
+    game.GameScreen = SCREEN_WORLD;
+    Frames(1);
+  }
+
+  // The encounter banner runs to the end; the battle's first frame is run.
+  void FightMonster(int monster) {
+    game.CombatMonster = monster;
+    game.AttackBanner = 1;
+    Frames(125);
+    ASSERT_EQ(game.GameScreen, SCREEN_COMBAT);
+  }
+
+  const FakePlatform::ModuleState& Song(int handle) { return platform.modules.at(handle); }
+  std::string AreaFile() { return Song(game.AreaSong).name; }
+  int ModulesLoaded() {
+    int n = 0;
+    for (const auto& m : platform.modules) n += m.loaded ? 1 : 0;
+    return n;
+  }
+
+  FakePlatform platform;
+  Game game{platform};
+  LoopHooks hooks;
+  int code = 0;
+};
+
+TEST_F(MusicTest, TitlePlaysWithoutAGameAndIsHeldAt200) {
+  Frames(1);
+  EXPECT_EQ(game.MusicState, MUSIC_TITLE);
+  EXPECT_EQ(AreaFile(), "track1.xm");
+  EXPECT_TRUE(Song(game.AreaSong).playing);
+  EXPECT_EQ(Song(game.AreaSong).volume, TITLE_VOLUME);
+  platform.SetModuleVolume(game.AreaSong, 256);
+  Frames(30);
+  EXPECT_EQ(Song(game.AreaSong).volume, TITLE_VOLUME);
+  EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
+  EXPECT_EQ(ModulesLoaded(), 1);
+}
+
+TEST_F(MusicTest, NewGameReplacesTitleWithTheAreaTrackAtItsCap) {
+  Frames(5);
+  StartGame(1);
+  EXPECT_EQ(game.MusicState, MUSIC_AREA);
+  EXPECT_EQ(game.AreaTrackPlaying, 1);
+  EXPECT_EQ(AreaFile(), "track2.xm");
+  EXPECT_EQ(Song(game.AreaSong).volume, AREA_VOLUME_CAP);
+  EXPECT_EQ(ModulesLoaded(), 1);  // the title is gone
+}
+
+TEST_F(MusicTest, LowLevelFadesInOver125Frames) {
+  game.MusicLevel = 0;  // a game loaded before any new game was started
+  game.GameInProgress = 1;
+  game.CurrentLevel = 13;
+  game.GameScreen = SCREEN_WORLD;
+  Frames(1);
+  EXPECT_EQ(AreaFile(), "track6.xm");
+  EXPECT_EQ(Song(game.AreaSong).volume, 8 * 255 / 1000);
+  Frames(49);
+  EXPECT_EQ(game.MusicLevel, 400);
+  EXPECT_EQ(Song(game.AreaSong).volume, 102);
+  Frames(75);
+  EXPECT_EQ(game.MusicLevel, 1000);
+  EXPECT_EQ(Song(game.AreaSong).volume, AREA_VOLUME_CAP);
+}
+
+TEST_F(MusicTest, ScreensAndLevelsWithinAnAreaKeepTheTrack) {
+  StartGame(4);
+  const int song = game.AreaSong;
+  for (int screen : {SCREEN_INVENTORY, SCREEN_CHARACTER, SCREEN_MAIN_MENU, SCREEN_OPTIONS, SCREEN_WORLD}) {
+    game.GameScreen = screen;
+    game.CurrentLevel = screen == SCREEN_MAIN_MENU ? 5 : 6;
+    Frames(3);
+  }
+  EXPECT_EQ(game.AreaSong, song);
+  EXPECT_EQ(Song(song).timesStarted, 1);
+  EXPECT_TRUE(Song(song).playing);
+}
+
+TEST_F(MusicTest, CrossingIntoAnotherAreaRestartsTheMusic) {
+  StartGame(3);
+  const int old = game.AreaSong;
+  game.CurrentLevel = 4;
+  Frames(1);
+  EXPECT_FALSE(Song(old).loaded);
+  EXPECT_EQ(AreaFile(), "track3.xm");
+  EXPECT_EQ(game.AreaTrackPlaying, 2);
+  EXPECT_EQ(Song(game.AreaSong).volume, AREA_VOLUME_CAP);
+  EXPECT_EQ(ModulesLoaded(), 1);
+}
+
+TEST_F(MusicTest, DesertTrackMayReach230OthersStopAt150) {
+  for (int area = 1; area <= 5; ++area) {
+    StartGame(area * 3);
+    platform.SetModuleVolume(game.AreaSong, 256);
+    Frames(1);
+    EXPECT_EQ(Song(game.AreaSong).volume, area == DESERT_MUSIC ? DESERT_VOLUME_CAP : AREA_VOLUME_CAP)
+        << "area " << area;
+  }
+}
+
+TEST_F(MusicTest, BannerFadesOutPausesAt120AndTheBattleTrackStarts) {
+  StartGame(7);
+  const int area = game.AreaSong;
+  game.AttackBanner = 1;
+  Frames(60);
+  EXPECT_LT(Song(area).volume, AREA_VOLUME_CAP);
+  Frames(58);  // the banner has run 119 frames
+  EXPECT_FALSE(Song(area).paused);
+  Frames(1);
+  EXPECT_EQ(game.AttackBanner, BANNER_PAUSE_FRAME);
+  EXPECT_TRUE(Song(area).paused);
+  EXPECT_EQ(game.MusicLevel, 0);
+  Frames(6);  // 125: the switch; then the battle's first frame
+  EXPECT_EQ(game.GameScreen, SCREEN_COMBAT);
+  EXPECT_EQ(game.MusicState, MUSIC_BATTLE);
+  EXPECT_EQ(Song(game.CombatSong).name, "combat3.xm");
+  EXPECT_TRUE(Song(game.CombatSong).playing);
+  EXPECT_TRUE(Song(area).loaded && Song(area).paused);
+  Frames(20);
+  EXPECT_EQ(Song(game.CombatSong).timesStarted, 1);
+}
+
+TEST_F(MusicTest, FinalEnemyPlaysCombat6InAnyArea) {
+  for (int level : {2, 14}) {
+    StartGame(level);
+    FightMonster(FINAL_MONSTER);
+    EXPECT_EQ(Song(game.CombatSong).name, "combat6.xm");
+    Frames(1, SOUND_BATTLE_WON);
+    game.GameScreen = SCREEN_WORLD;
+  }
+}
+
+TEST_F(MusicTest, BattleEndCodesStopTheBattleMusicEvenWithSoundOff) {
+  game.OptionFlags[OPTION_SOUND] = 0;
+  for (int end : {SOUND_BATTLE_WON, SOUND_PARTY_DEFEATED}) {
+    StartGame(1);
+    FightMonster(3);
+    const int battle = game.CombatSong;
+    ASSERT_TRUE(Song(battle).playing);
+    Frames(1, end);
+    EXPECT_EQ(game.CombatSong, 0);
+    EXPECT_FALSE(Song(battle).loaded);
+    EXPECT_EQ(game.MusicState, MUSIC_BATTLE);
+    game.GameScreen = SCREEN_WORLD;
+  }
+}
+
+TEST_F(MusicTest, WonBattleResumesTheAreaTrackWhereItStopped) {
+  StartGame(10);
+  const int area = game.AreaSong;
+  FightMonster(5);
+  Frames(30);
+  Frames(1, SOUND_BATTLE_WON);
+  game.ResumeAreaMusic = 1;
+  SwitchScreen(game, SCREEN_LOOT);
+  Frames(1);
+  EXPECT_EQ(game.AreaSong, area);
+  EXPECT_FALSE(Song(area).paused);
+  EXPECT_EQ(Song(area).timesStarted, 1);
+  EXPECT_EQ(game.ResumeAreaMusic, 0);
+  EXPECT_EQ(game.MusicState, MUSIC_AREA);
+  EXPECT_EQ(ModulesLoaded(), 1);
+  Frames(125);  // and fades back in
+  EXPECT_EQ(Song(area).volume, AREA_VOLUME_CAP);
+}
+
+TEST_F(MusicTest, OtherBattlesRestartTheAreaTrack) {
+  StartGame(10);
+  const int area = game.AreaSong;
+  FightMonster(FINAL_MONSTER);
+  Frames(1, SOUND_BATTLE_WON);
+  SwitchScreen(game, SCREEN_WORLD);
+  Frames(1);
+  EXPECT_FALSE(Song(area).loaded);
+  EXPECT_EQ(AreaFile(), "track5.xm");
+  EXPECT_TRUE(Song(game.AreaSong).playing);
+  EXPECT_FALSE(Song(game.AreaSong).paused);
+  EXPECT_EQ(ModulesLoaded(), 1);
+}
+
+TEST_F(MusicTest, DefeatBringsTheTitleBackFromItsBeginning) {
+  Frames(1);
+  const int firstTitle = game.AreaSong;
+  StartGame(5);
+  FightMonster(4);
+  Frames(1, SOUND_PARTY_DEFEATED);
+  game.GameInProgress = 0;
+  Frames(1);
+  EXPECT_EQ(game.MusicState, MUSIC_TITLE);
+  EXPECT_EQ(AreaFile(), "track1.xm");
+  EXPECT_NE(game.AreaSong, firstTitle);
+  EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
+  EXPECT_EQ(Song(game.AreaSong).volume, TITLE_VOLUME);
+  EXPECT_EQ(game.CombatSong, 0);
+  EXPECT_EQ(ModulesLoaded(), 1);  // the paused area track is gone too
+}
+
+TEST_F(MusicTest, MusicOffStopsAtOnceAndOnStartsAgainFromTheBeginning) {
+  Frames(10);
+  const int title = game.AreaSong;
+  game.OptionFlags[OPTION_MUSIC] = 0;
+  game.StopMusicNow();
+  Frames(10);
+  EXPECT_EQ(game.MusicState, MUSIC_NONE);
+  EXPECT_EQ(game.AreaSong, 0);
+  EXPECT_EQ(ModulesLoaded(), 0);
+  game.OptionFlags[OPTION_MUSIC] = 1;
+  Frames(1);
+  EXPECT_EQ(AreaFile(), "track1.xm");
+  EXPECT_NE(game.AreaSong, title);
+  EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
+
+  // The same during a game, from the main menu: the area track restarts.
+  StartGame(8);
+  const int area = game.AreaSong;
+  game.GameScreen = SCREEN_MAIN_MENU;
+  game.StopMusicNow();
+  EXPECT_FALSE(Song(area).loaded);
+  Frames(1);
+  EXPECT_EQ(AreaFile(), "track4.xm");
+  EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
+}
+
+TEST_F(MusicTest, StateDumpNamesTheModules) {
+  StartGame(2);
+  FightMonster(2);
+  JsonWriter json;
+  json.BeginObject();
+  DumpAudioState(game, json);
+  json.EndObject();
+  const std::string& text = json.Text();
+  EXPECT_NE(text.find("\"MusicState\":3"), std::string::npos) << text;
+  EXPECT_NE(text.find("\"file\":\"track2.xm\",\"loaded\":true,\"playing\":true,\"paused\":true"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\"file\":\"combat1.xm\",\"loaded\":true,\"playing\":true,\"paused\":false"),
+            std::string::npos)
+      << text;
+}
+
+}  // namespace
+}  // namespace vv
