@@ -2,7 +2,9 @@
 // The item database: every item the party can find, carry, equip or drink,
 // as the pair (category 1..6, item number). Constant for the whole run.
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace vv {
 
@@ -40,5 +42,14 @@ int ItemStats(int category, int item, int field);
 int ItemCount(int category);
 // ItemText[category][item][field]: Name, Description, BonusText; "" if none.
 const std::string& ItemText(int category, int item, int field);
+
+// A weapon's Speed 1..5 in words (index 0 is empty).
+constexpr std::array<std::string_view, 6> WeaponSpeedWords = {"",        "Very Slow", "Slow",
+                                                              "Average", "Fast",      "Very Fast"};
+
+// The longest line the detail panels give a description: WrapText at this
+// width, of which four lines are shown.
+constexpr int DESCRIPTION_WRAP_WIDTH = 470;
+constexpr int DESCRIPTION_LINES_SHOWN = 4;
 
 }  // namespace vv
