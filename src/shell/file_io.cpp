@@ -1,0 +1,105 @@
+#include "shell/file_io.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <system_error>
+
+namespace vv {
+namespace {
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > maxBytes) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return false;
+  // Nothing more may follow: a file that grew while we read it is not the
+  // file we measured.
+  if (in.peek() != std::char_traits<char>::eof()) return false;
+  out = std::move(bytes);
+  return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool closed = ::close(fd) == 0;
+  std::error_code ec;
+  if (!written || !closed) {
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  // Make the rename itself durable.
+  const int dir = ::open(path.parent_path().empty() ? "." : path.parent_path().c_str(), O_RDONLY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
+void ByteWriter::Int(std::int32_t value) {
+  const auto u = static_cast<std::uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<std::uint8_t>(u >> shift));
+}
+
+void ByteWriter::String(std::string_view latin1) {
+  Int(static_cast<std::int32_t>(latin1.size()));
+  bytes_.insert(bytes_.end(), latin1.begin(), latin1.end());
+}
+
+bool ByteReader::Int(std::int32_t& value) {
+  if (Remaining() < 4) return false;
+  std::uint32_t u = 0;
+  for (int i = 0; i < 4; ++i)
+    u |= static_cast<std::uint32_t>(bytes_[pos_ + static_cast<std::size_t>(i)]) << (8 * i);
+  pos_ += 4;
+  value = static_cast<std::int32_t>(u);
+  return true;
+}
+
+bool ByteReader::String(std::string& value, std::size_t maxLength) {
+  const std::size_t start = pos_;
+  std::int32_t length = 0;
+  if (!Int(length)) return false;
+  if (length < 0 || static_cast<std::size_t>(length) > maxLength ||
+      static_cast<std::size_t>(length) > Remaining()) {
+    pos_ = start;
+    return false;
+  }
+  value.assign(reinterpret_cast<const char*>(bytes_.data() + pos_), static_cast<std::size_t>(length));
+  pos_ += static_cast<std::size_t>(length);
+  return true;
+}
+
+}  // namespace vv
