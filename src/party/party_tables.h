@@ -50,6 +50,17 @@ struct PartyTables {
   // The hero the inventory, character sheet and spell screens show (1 or 2);
   // whoever opens one of them sets it first.
   int SelectedHero = 1;
+
+  // Character creation: the two heroes being made.
+  int CreatedHeroes[3][7] = {};  // [hero 1..2][1 portrait, 2 class, 3 str, 4 dex, 5 int, 6 end]
+  std::string DraftNames[3];     // [hero 1..2]
+  int RollCandidates[5] = {};    // attribute fields 3..6 still open during a roll
+  int RollCandidateCount = 0;
+  int RollPhase = 0;  // 0..2, advanced per point rolled; kept for the whole run, never reset
+  int RerollRequest = 0;
+  int TypingHero = 0;      // hero whose name is being typed, 0 none
+  std::string TypingText;  // the name typed so far
+  int CaretBlink = 0;      // 0..30
 };
 
 }  // namespace vv
