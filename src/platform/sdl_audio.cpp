@@ -31,7 +31,8 @@ std::unique_ptr<AudioMixer> AudioMixer::Open() {
   want.samples = 1024;
   want.callback = &AudioMixer::Callback;
   want.userdata = mixer.get();
-  mixer->device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+  // A fixed rate that libxmp supports; SDL converts for the device if it must.
+  mixer->device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   if (mixer->device_ == 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return nullptr;
@@ -83,7 +84,7 @@ int AudioMixer::LoadSound(std::span<const std::uint8_t> wav) {
 void AudioMixer::PlaySound(int sound) {
   if (sound <= 0 || sound >= static_cast<int>(sounds_.size())) return;
   DeviceLock lock(device_);
-  // A free voice, or else the one nearest its end.
+  // A free voice, or else the one that has played the longest.
   Voice* best = &voices_[0];
   for (Voice& v : voices_) {
     if (v.sound == 0) {
