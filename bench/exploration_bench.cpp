@@ -1,14 +1,17 @@
 // What one exploration frame costs on each renderer, headless: the real
-// frame loop on the busiest screen of the map, explored in several ways,
-// by day and at dusk, with the pointer over the party.
+// frame loop on the busiest screens of the map (the busiest of all and the
+// busiest lit one, which gets the sunset tint), explored in several ways,
+// with the pointer over the party, standing still, stepping into the fog
+// and with the whole field redrawn every frame.
 //
-//   vizid-bench-exploration [frames]
+//   vizid-bench-exploration [frames [renderer]]
 
 #include <SDL.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -17,6 +20,7 @@
 #include "platform/sdl_platform.h"
 #include "shell/assets.h"
 #include "world/exploration.h"
+#include "world/level_table.h"
 #include "world/world_module.h"
 #include "world/world_screen.h"
 
@@ -28,15 +32,21 @@ double Ms(Clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
 }
 
-// The used screen with the most tiles.
-void BusiestScreen(const vv::Game& g, int& column, int& row, int& tiles) {
-  tiles = -1;
+int TileCount(const vv::Game& g, int c, int r) {
+  int n = 0;
+  for (int t = 1; t <= vv::MAP_SLOTS; ++t) n += g.MapArray[c][r][t][vv::tile::Kind] > 0;
+  return n;
+}
+
+// The used screen with the most tiles, among the lit ones if asked.
+void BusiestScreen(const vv::Game& g, bool litOnly, int& column, int& row) {
+  int most = -1;
   for (int c = 1; c <= 5; ++c) {
     for (int r = 1; r <= 5; ++r) {
-      if (g.LevelGrid[c][r] == 0) continue;
-      int n = 0;
-      for (int t = 1; t <= vv::MAP_SLOTS; ++t) n += g.MapArray[c][r][t][vv::tile::Kind] > 0;
-      if (n > tiles) tiles = n, column = c, row = r;
+      const int level = g.LevelGrid[c][r];
+      if (level == 0 || (litOnly && vv::IsDarkLevel(g, level))) continue;
+      const int n = TileCount(g, c, r);
+      if (n > most) most = n, column = c, row = r;
     }
   }
 }
@@ -56,22 +66,91 @@ void PlaceParty(vv::Game& g) {
   }
 }
 
-enum class Fog { All, Half, Path };
+enum class Fog { All, Half, Trail };
 
 void Explore(vv::Game& g, Fog fog) {
   const int c = g.PartyState[vv::ScreenColumn], r = g.PartyState[vv::ScreenRow];
+  const int px = g.PartyState[vv::PartyX] / 32, py = g.PartyState[vv::PartyY] / 32;
   for (int x = 0; x < 32; ++x) {
     for (int y = 0; y < 19; ++y) {
       int seen = 1;
       if (fog == Fog::Half) seen = x < 16;
-      // A walked trail: a winding band three to seven cells wide.
-      if (fog == Fog::Path) seen = std::abs(y - 9 - (x % 12 < 6 ? x % 6 : 6 - x % 6) + 3) <= 2 + (x % 5 == 0);
+      // A walked trail: a winding band about five cells wide.
+      if (fog == Fog::Trail) seen = std::abs(y - 6 - (x % 12 < 6 ? x % 6 : 6 - x % 6)) <= 2 + (x % 5 == 0);
       g.ExploredMap[c][r][x][y] = seen;
+    }
+  }
+  // Around the party everything is always seen.
+  for (int x = px - 2; x <= px + 2; ++x) {
+    for (int y = py - 2; y <= py + 2; ++y) {
+      if (x >= 0 && x < 32 && y >= 0 && y < 19) g.ExploredMap[c][r][x][y] = 1;
     }
   }
 }
 
-void Measure(const std::string& driver, int frames) {
+enum class Change { None, NewCells, Everything };
+
+struct Case {
+  const char* name;
+  Fog fog;
+  int time;
+  Change change;
+};
+
+constexpr Case CASES[] = {
+    {"explored, day", Fog::All, 24, Change::None},
+    {"explored, dusk", Fog::All, 40, Change::None},
+    {"half explored, dusk", Fog::Half, 40, Change::None},
+    {"trail explored, dusk", Fog::Trail, 40, Change::None},
+    {"a step into the fog", Fog::Half, 40, Change::NewCells},
+    {"all redrawn every frame", Fog::Half, 40, Change::Everything},
+};
+
+void MeasureScreen(vv::Game& g, const vv::LoopHooks& hooks, int column, int row, int frames) {
+  vv::Platform& p = g.platform;
+  g.PartyState[vv::ScreenColumn] = column;
+  g.PartyState[vv::ScreenRow] = row;
+  g.ScreenReady = 0;
+  g.GameScreen = vv::SCREEN_WORLD;
+  vv::RunFrame(g, hooks);
+  PlaceParty(g);
+  p.ScriptMouse(g.PartyState[vv::PartyX] + 16, g.PartyState[vv::PartyY] + 16);
+  std::printf("  level %d, %d tiles\n", g.CurrentLevel, TileCount(g, column, row));
+
+  std::uint8_t pixel[4];
+  const SDL_Rect one{0, 0, 1, 1};
+  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(1));
+  auto sync = [&] { SDL_RenderReadPixels(renderer, &one, 0, pixel, 4); };
+
+  for (const Case& k : CASES) {
+    g.PartyState[vv::TimeOfDay] = k.time;
+    Explore(g, k.fog);
+    for (int i = 0; i < 5; ++i) vv::RunFrame(g, hooks);
+    sync();
+    const auto start = Clock::now();
+    const std::clock_t cpuStart = std::clock();
+    for (int i = 0; i < frames; ++i) {
+      if (k.change == Change::NewCells) {
+        // Every frame uncovers a column of seven cells at the fog's edge,
+        // as a step does, and covers the one before again.
+        int* column7 = g.ExploredMap[column][row][16 + i % 2];
+        for (int y = 2; y < 9; ++y) column7[y] = 1 - column7[y];
+      }
+      if (k.change == Change::Everything) g.FieldKey[0] = 0;  // as on entering a screen
+      vv::RunFrame(g, hooks);
+    }
+    sync();  // the OpenGL queue must drain before the clock stops
+    const double perFrame = Ms(Clock::now() - start) / frames;
+    const double cpu = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / frames;
+    std::printf("    %-24s %6.2f ms a frame (%4.0f frames per second), %6.2f ms of processor time\n", k.name,
+                perFrame, 1000.0 / perFrame, cpu);
+  }
+}
+
+void Measure(const std::string& driver, bool plainFramebuffer, int frames) {
+  // SDL shows a software renderer's picture through an OpenGL texture
+  // unless told otherwise; on this machine that OpenGL is itself software.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, plainFramebuffer ? "0" : "1");
   vv::SdlOptions options;
   options.paced = false;
   options.fullscreen = false;
@@ -106,47 +185,27 @@ void Measure(const std::string& driver, int frames) {
   }
   for (int& shown : g.AreaIntroShown) shown = 1;
   g.GameInProgress = 1;
-  g.GameScreen = vv::SCREEN_WORLD;
-  g.ScreenFade[1] = 0;
-  int column = 0, row = 0, tiles = 0;
-  BusiestScreen(g, column, row, tiles);
-  g.PartyState[vv::ScreenColumn] = column;
-  g.PartyState[vv::ScreenRow] = row;
-  g.ScreenReady = 0;
-  vv::RunFrame(g, hooks);
-  PlaceParty(g);
-  p.ScriptMouse(g.PartyState[vv::PartyX] + 16, g.PartyState[vv::PartyY] + 16);
+  g.OptionFlags[vv::OPTION_COMMENTS] = 0;
 
-  std::uint8_t pixel[4];
-  const SDL_Rect one{0, 0, 1, 1};
-  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(1));
-  auto sync = [&] { SDL_RenderReadPixels(renderer, &one, 0, pixel, 4); };
+  std::printf("%s%s\n", driver.c_str(),
+              driver != "software" ? ""
+              : plainFramebuffer   ? " (shown through a plain framebuffer)"
+                                   : " (shown through an OpenGL texture, SDL's default)");
+  int column = 0, row = 0;
+  BusiestScreen(g, false, column, row);
+  MeasureScreen(g, hooks, column, row, frames);
+  BusiestScreen(g, true, column, row);
+  MeasureScreen(g, hooks, column, row, frames);
 
-  struct Case {
-    const char* name;
-    Fog fog;
-    int time;
-  };
-  const Case cases[] = {{"explored, day", Fog::All, 24},
-                        {"explored, dusk", Fog::All, 40},
-                        {"half explored, dusk", Fog::Half, 40},
-                        {"trail explored, dusk", Fog::Path, 40}};
-  std::printf("%-9s level %d (screen %d, %d), %d tiles\n", driver.c_str(), g.CurrentLevel, column, row,
-              tiles);
-  for (const Case& k : cases) {
-    g.PartyState[vv::TimeOfDay] = k.time;
-    Explore(g, k.fog);
-    for (int i = 0; i < 5; ++i) vv::RunFrame(g, hooks);
-    sync();
-    const auto start = Clock::now();
-    for (int i = 0; i < frames; ++i) {
-      // Keep the party's surroundings as they are: no new cells each frame.
-      vv::RunFrame(g, hooks);
-    }
-    sync();  // the OpenGL queue must drain before the clock stops
-    const double perFrame = Ms(Clock::now() - start) / frames;
-    std::printf("  %-22s %6.2f ms a frame (%4.0f frames per second)\n", k.name, perFrame, 1000.0 / perFrame);
-  }
+  // The floor: a frame that draws nothing but is presented.
+  g.GameScreen = vv::SCREEN_ENDING;
+  for (int i = 0; i < 5; ++i) vv::RunFrame(g, hooks);
+  const auto start = Clock::now();
+  const std::clock_t cpuStart = std::clock();
+  for (int i = 0; i < frames; ++i) vv::RunFrame(g, hooks);
+  const double cpu = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / frames;
+  std::printf("  %-26s %6.2f ms a frame, %6.2f ms of processor time\n", "an empty frame",
+              Ms(Clock::now() - start) / frames, cpu);
 }
 
 }  // namespace
@@ -155,7 +214,11 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-  Measure("software", frames);
-  Measure("opengl", frames);
+  const std::string only = argc > 2 ? argv[2] : "";
+  if (only.empty() || only == "software") {
+    Measure("software", false, frames);
+    Measure("software", true, frames);
+  }
+  if (only.empty() || only == "opengl") Measure("opengl", false, frames);
   return 0;
 }

@@ -41,6 +41,21 @@ int TimeIndex(const WorldTables& w) {
   return std::clamp(w.PartyState[TimeOfDay], 0, 47);
 }
 
+// A seen cell beside unseen ones fades into the dark: edges 1..4 for the
+// left, upper, right and lower neighbour, corners 5..8 for the upper-left,
+// upper-right, lower-right and lower-left one.
+void DrawFogEdges(Game& g, int x, int y) {
+  constexpr int NEIGHBOUR[9][2] = {{0, 0},   {-1, 0}, {0, -1}, {1, 0}, {0, 1},
+                                   {-1, -1}, {1, -1}, {1, 1},  {-1, 1}};
+  for (int k = 1; k <= 8; ++k) {
+    const int nx = x + NEIGHBOUR[k][0], ny = y + NEIGHBOUR[k][1];
+    if (nx < 0 || nx >= SCREEN_CELLS_X || ny < 0 || ny >= SCREEN_CELLS_Y) continue;
+    if (!CellSeen(g, nx, ny)) {
+      g.platform.DrawImage(g.FogEdgeImages[k], static_cast<float>(CELL * x), static_cast<float>(CELL * y));
+    }
+  }
+}
+
 }  // namespace
 
 void InitDayNightTables(WorldTables& w) {
@@ -122,23 +137,26 @@ void DrawFog(Game& g) {
   }
   p.SetScale(1, 1);
 
-  // Seen cells beside unseen ones fade into the dark: edges 1..4 for the
-  // left, upper, right and lower neighbour, corners 5..8 for the upper-left,
-  // upper-right, lower-right and lower-left one.
-  constexpr int NEIGHBOUR[9][2] = {{0, 0},   {-1, 0}, {0, -1}, {1, 0}, {0, 1},
-                                   {-1, -1}, {1, -1}, {1, 1},  {-1, 1}};
   p.SetBlend(BLEND_ALPHA);
   p.SetAlpha(1);
   for (int y = 0; y < SCREEN_CELLS_Y; ++y) {
     for (int x = 0; x < SCREEN_CELLS_X; ++x) {
-      if (!CellSeen(g, x, y)) continue;
-      for (int k = 1; k <= 8; ++k) {
-        const int nx = x + NEIGHBOUR[k][0], ny = y + NEIGHBOUR[k][1];
-        if (nx < 0 || nx >= SCREEN_CELLS_X || ny < 0 || ny >= SCREEN_CELLS_Y) continue;
-        if (!CellSeen(g, nx, ny)) p.DrawImage(g.FogEdgeImages[k], static_cast<float>(CELL * x), CELL * y);
-      }
+      if (CellSeen(g, x, y)) DrawFogEdges(g, x, y);
     }
   }
+  p.ResetDrawState();
+}
+
+void DrawFogCell(Game& g, int x, int y) {
+  Platform& p = g.platform;
+  p.ResetDrawState();
+  if (!CellSeen(g, x, y)) {
+    p.DrawImage(g.BlackImage, static_cast<float>(CELL * x), static_cast<float>(CELL * y));
+    return;
+  }
+  p.SetBlend(BLEND_ALPHA);
+  p.SetAlpha(1);
+  DrawFogEdges(g, x, y);
   p.ResetDrawState();
 }
 

@@ -66,6 +66,12 @@ void RevealAroundParty(WorldTables& world);
 LightColour WorldLight(const Game& game);
 void DrawSunsetTint(Game& game);
 void DrawFog(Game& game);
+// The fog of one cell (the caller clips to the cell).
+void DrawFogCell(Game& game, int x, int y);
+
+// ---- the play field (play_field.cpp)
+// Ground, tiles, the party marker, the sunset tint and the fog.
+void DrawPlayField(Game& game, const LightColour& light);
 
 // ---- the display below the play field (exploration_display.cpp)
 void HeroButtons(Game& game);

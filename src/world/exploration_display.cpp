@@ -17,14 +17,19 @@ constexpr int BUTTON_Y = 628;
 constexpr int BUTTON_SIZE = 128;
 constexpr int CAMP_X = 671;
 constexpr int MENU_X = 880;
+constexpr int DISPLAY_Y = 614;
+constexpr int DISPLAY_HEIGHT = 768 - DISPLAY_Y;
 
 bool MouseOverFace(const Game& g, int h) {
   return MouseOver(g, FACE_X[h], BUTTON_Y, BUTTON_SIZE, BUTTON_SIZE);
 }
 
+bool FrameLit(const Game& g, int x) {
+  return ExplorationInputFree(g) && MouseOver(g, x, BUTTON_Y, BUTTON_SIZE, BUTTON_SIZE);
+}
+
 void DrawButtonFrame(Game& g, int x) {
-  const bool lit = ExplorationInputFree(g) && MouseOver(g, x, BUTTON_Y, BUTTON_SIZE, BUTTON_SIZE);
-  if (lit) {
+  if (FrameLit(g, x)) {
     g.platform.SetColor(255, 255, 0);
   } else {
     g.platform.SetColor(100, 50, 0);
@@ -101,6 +106,20 @@ void DrawArrow(Game& g, int d, float alpha) {
   p.DrawImage(g.ArrowImages[d], static_cast<float>(x + OFFSET[d][0]), static_cast<float>(y + OFFSET[d][1]));
 }
 
+void DrawDisplayPieces(Game& g) {
+  Platform& p = g.platform;
+  p.ResetDrawState();
+  p.DrawImage(g.LowBarImage, 0, 614);
+  for (int x : {FACE_X[1], FACE_X[2], CAMP_X, MENU_X}) DrawButtonFrame(g, x);
+  for (int h = 1; h <= 2; ++h) DrawHero(g, h);
+  for (int h = 1; h <= 2; ++h) DrawHealthGauge(g, h);
+  p.SetColor(255, 255, 255);
+  p.DrawImage(g.CampImage, CAMP_X + 7, 635);
+  p.DrawImage(g.MenuImage, MENU_X + 7, 635);
+  DrawHelp(g);
+  p.ResetDrawState();
+}
+
 }  // namespace
 
 void HeroButtons(Game& g) {
@@ -134,15 +153,43 @@ void DrawPartyMarker(Game& g, const LightColour& light) {
 
 void DrawDisplay(Game& g) {
   Platform& p = g.platform;
+  // The display changes seldom; it is kept in a render image like the
+  // field and redrawn only when what it shows changes.
+  int key[DISPLAY_KEY_SIZE] = {};
+  int k = 0;
+  for (int x : {FACE_X[1], FACE_X[2], CAMP_X, MENU_X}) key[k++] = FrameLit(g, x) ? 1 : 0;
+  for (int h = 1; h <= 2; ++h) {
+    for (int field : {hero::Face, hero::Health, hero::MaxHealth}) key[k++] = g.HeroStats[h][field];
+    for (int b = 1; b <= 3; ++b) key[k++] = g.HeroTimers[h][b] > 0 ? 1 : 0;
+  }
+  if (g.DisplayImage == 0 || !p.Image(g.DisplayImage)) {
+    g.DisplayImage = p.CreateRenderImage(1024, DISPLAY_HEIGHT);
+    g.DisplayKey[0] = -1;
+  }
+  if (g.DisplayImage == 0) {
+    DrawDisplayPieces(g);
+    return;
+  }
+  if (!std::equal(key, key + DISPLAY_KEY_SIZE, g.DisplayKey)) {
+    p.SetDrawTarget(g.DisplayImage, true);
+    p.SetOrigin(0, -DISPLAY_Y);
+    const std::size_t before = p.TextTrace().size();
+    DrawDisplayPieces(g);
+    g.DisplayTexts.clear();
+    for (std::size_t i = before; i < p.TextTrace().size(); ++i) {
+      const Platform::TracedText& t = p.TextTrace()[i];
+      g.DisplayTexts.push_back({t.x, t.y, t.text});
+    }
+    p.SetOrigin(0, 0);
+    p.SetDrawTarget(0);
+    std::copy(key, key + DISPLAY_KEY_SIZE, g.DisplayKey);
+  } else {
+    // Its texts are still on the screen: tell the platform so.
+    for (const DisplayText& t : g.DisplayTexts) p.TraceText(t.x, t.y, t.text);
+  }
   p.ResetDrawState();
-  p.DrawImage(g.LowBarImage, 0, 614);
-  for (int x : {FACE_X[1], FACE_X[2], CAMP_X, MENU_X}) DrawButtonFrame(g, x);
-  for (int h = 1; h <= 2; ++h) DrawHero(g, h);
-  for (int h = 1; h <= 2; ++h) DrawHealthGauge(g, h);
-  p.SetColor(255, 255, 255);
-  p.DrawImage(g.CampImage, CAMP_X + 7, 635);
-  p.DrawImage(g.MenuImage, MENU_X + 7, 635);
-  DrawHelp(g);
+  p.SetBlend(BLEND_SOLID);
+  p.DrawImage(g.DisplayImage, 0, DISPLAY_Y);
   p.ResetDrawState();
 }
 

@@ -72,12 +72,8 @@ void TakeInput(Game& g) {
 void DrawExploration(Game& g) {
   Platform& p = g.platform;
   const LightColour light = WorldLight(g);
-  p.SetColor(light.red, light.green, light.blue);
-  DrawScreen(g);
-  DrawPartyMarker(g, light);
+  DrawPlayField(g, light);
   DrawDisplay(g);
-  DrawSunsetTint(g);
-  DrawFog(g);
   DrawPartyFrameAndArrows(g);
 
   p.SetRotation(0);

@@ -62,49 +62,71 @@ void BuildScreen(WorldTables& w, int column, int row) {
   }
 }
 
-void DrawScreen(Game& g) {
-  Platform& p = g.platform;
+namespace {
+
+void DrawGroundCell(Game& g, int groundImage, int x, int y) {
+  if (groundImage != 0 && CellSeen(g, x, y)) {
+    g.platform.DrawImage(groundImage, static_cast<float>(CELL * x), static_cast<float>(CELL * y));
+  }
+}
+
+int GroundImage(const Game& g) {
   const int c = g.PartyState[ScreenColumn], r = g.PartyState[ScreenRow];
-  if (c < 1 || c > MAP_SCREENS || r < 1 || r > MAP_SCREENS) return;
-
+  if (c < 1 || c > MAP_SCREENS || r < 1 || r > MAP_SCREENS) return 0;
   const int ground = g.MapArray[c][r][1][tile::Ground];
-  const int groundImage = ground >= 1 && ground <= 20 ? g.GroundImages[ground] : 0;
-  if (groundImage != 0) {
-    for (int y = 0; y < SCREEN_CELLS_Y; ++y) {
-      for (int x = 0; x < SCREEN_CELLS_X; ++x) {
-        if (g.ExploredMap[c][r][x][y] == 1) p.DrawImage(groundImage, static_cast<float>(CELL * x), CELL * y);
-      }
-    }
-  }
+  return ground >= 1 && ground <= 20 ? g.GroundImages[ground] : 0;
+}
 
-  const bool chestOpened = ChestOpened(g, g.CurrentLevel);
-  for (const T_Tile& t : g.ScreenTiles) {
-    // Small tiles hide in the fog; large ones stand out of it.
-    if (t.width == CELL && t.height == CELL && !CellSeen(g, t.x / CELL, t.y / CELL)) continue;
-    if (t.kind == KIND_FLOOR && t.image == IMAGE_CHEST && chestOpened) continue;
-    const bool known = t.kind >= 1 && t.kind <= 2 && t.image >= 1 && t.image <= 100;
-    const int image = known ? g.TileImages[t.kind][t.image] : 0;
-    if (image == 0) continue;
-    // Turned about its top-left corner, then moved back over its rectangle.
-    int ox = 0, oy = 0;
-    float degrees = 0;
-    switch (t.rotation) {
-      case 2:
-        degrees = 90, ox = t.width;
-        break;
-      case 3:
-        degrees = 180, ox = t.width, oy = t.height;
-        break;
-      case 4:
-        degrees = 270, oy = t.height;
-        break;
-      default:
-        break;
-    }
-    p.SetRotation(degrees);
-    p.DrawImage(image, static_cast<float>(t.x + ox), static_cast<float>(t.y + oy));
-    p.SetRotation(0);
+void DrawTile(Game& g, const T_Tile& t, bool chestOpened) {
+  // Small tiles hide in the fog; large ones stand out of it.
+  if (t.width == CELL && t.height == CELL && !CellSeen(g, t.x / CELL, t.y / CELL)) return;
+  if (t.kind == KIND_FLOOR && t.image == IMAGE_CHEST && chestOpened) return;
+  const int image = TileImage(g, t);
+  if (image == 0) return;
+  // Turned about its top-left corner, then moved back over its rectangle.
+  int ox = 0, oy = 0;
+  float degrees = 0;
+  switch (t.rotation) {
+    case 2:
+      degrees = 90, ox = t.width;
+      break;
+    case 3:
+      degrees = 180, ox = t.width, oy = t.height;
+      break;
+    case 4:
+      degrees = 270, oy = t.height;
+      break;
+    default:
+      break;
   }
+  Platform& p = g.platform;
+  p.SetRotation(degrees);
+  p.DrawImage(image, static_cast<float>(t.x + ox), static_cast<float>(t.y + oy));
+  p.SetRotation(0);
+}
+
+}  // namespace
+
+int TileImage(const Game& g, const T_Tile& t) {
+  const bool known = t.kind >= 1 && t.kind <= 2 && t.image >= 1 && t.image <= 100;
+  return known ? g.TileImages[t.kind][t.image] : 0;
+}
+
+void DrawScreen(Game& g) {
+  const int groundImage = GroundImage(g);
+  for (int y = 0; y < SCREEN_CELLS_Y; ++y) {
+    for (int x = 0; x < SCREEN_CELLS_X; ++x) DrawGroundCell(g, groundImage, x, y);
+  }
+  const bool chestOpened = ChestOpened(g, g.CurrentLevel);
+  for (const T_Tile& t : g.ScreenTiles) DrawTile(g, t, chestOpened);
+}
+
+void DrawScreenCell(Game& g, int x, int y) {
+  DrawGroundCell(g, GroundImage(g), x, y);
+  const bool chestOpened = ChestOpened(g, g.CurrentLevel);
+  const std::size_t cell = static_cast<std::size_t>(x * SCREEN_CELLS_Y + y);
+  if (cell >= g.CellTiles.size()) return;
+  for (int i : g.CellTiles[cell]) DrawTile(g, g.ScreenTiles[static_cast<std::size_t>(i)], chestOpened);
 }
 
 }  // namespace vv

@@ -17,6 +17,13 @@ void BuildScreen(WorldTables& world, int column, int row);
 // set the light colour).
 void DrawScreen(Game& game);
 
+// The part of the ground and tiles that falls into one cell; the caller
+// clips the drawing to the cell. Needs CellTiles of the screen.
+void DrawScreenCell(Game& game, int x, int y);
+
+// The picture of a tile, 0 if there is none.
+int TileImage(const Game& game, const T_Tile& tile);
+
 // Whether cell (x, y) of the party's screen has been seen; false outside it.
 bool CellSeen(const WorldTables& world, int x, int y);
 

@@ -67,6 +67,15 @@ constexpr int SPEECH_HERO = 2;
 constexpr int QUICK_SAVE = 1;
 constexpr int QUICK_LOAD = 2;
 
+// A text drawn into a cached picture, told to the platform again whenever
+// the picture is shown.
+struct DisplayText {
+  float x = 0, y = 0;
+  std::string text;
+};
+
+constexpr int DISPLAY_KEY_SIZE = 16;
+
 struct WorldTables {
   // ---- the map and the world's shape (constant after start-up)
   // [column 1..5][row 1..5][tile 1..500][field 1..10]
@@ -114,6 +123,17 @@ struct WorldTables {
   int ArrowHover[6] = {};  // [1] party cell, [2..5] up, right, down, left arrow
   int PulseLevel = 0;      // 0..255, the party frame's glow
   int PulseDirection = 1;
+
+  // ---- the play field as last drawn (ground, tiles, sunset tint and fog),
+  // kept in a render image so that a frame redraws only what changed
+  int FieldImage = 0;     // render image of 1024 x 608, 0 until first needed
+  int FieldKey[10] = {};  // what the field image was drawn for
+  int FieldSeen[SCREEN_CELLS_X][SCREEN_CELLS_Y] = {};  // the seen cells it shows
+  std::vector<std::vector<int>> CellTiles;  // [x * 19 + y]: ScreenTiles entries over the cell, in order
+  // The display below the field, kept the same way.
+  int DisplayImage = 0;
+  int DisplayKey[DISPLAY_KEY_SIZE] = {};
+  std::vector<DisplayText> DisplayTexts;
 };
 
 }  // namespace vv
