@@ -151,3 +151,38 @@ TEST(PictureLoadingTest, MaskColourBecomesTransparentAndStripsAreCut) {
 
 }  // namespace
 }  // namespace vv
+
+namespace vv {
+namespace {
+
+TEST(PictureLoadingTest, DamagedPicturesAreRefusedNotCrashedOn) {
+  std::span<const std::uint8_t> png;
+  for (const EmbeddedAsset& a : EmbeddedAssets()) {
+    if (a.name == "data/gfx/menuback.png") png = a.bytes;
+  }
+  ASSERT_FALSE(png.empty());
+  Pixels px;
+  ASSERT_TRUE(DecodePng(png, px));
+  // Every truncation, and bytes flipped all over the file.
+  for (std::size_t cut = 0; cut < png.size(); cut += 97) {
+    EXPECT_FALSE(DecodePng(png.subspan(0, cut), px)) << cut;
+  }
+  std::vector<std::uint8_t> damaged(png.begin(), png.end());
+  std::uint32_t seed = 12345;
+  for (int round = 0; round < 200; ++round) {
+    std::vector<std::uint8_t> copy = damaged;
+    for (int k = 0; k < 4; ++k) {
+      seed = seed * 1664525u + 1013904223u;
+      copy[seed % copy.size()] ^= static_cast<std::uint8_t>(seed >> 24);
+    }
+    DecodePng(copy, px);  // may succeed or fail, must not crash
+  }
+  const std::vector<std::uint8_t> garbage(1000, 0x5A);
+  EXPECT_FALSE(DecodePng(garbage, px));
+  FakePlatform platform;
+  platform.RegisterAsset("data/gfx/broken.png", std::span<const std::uint8_t>(garbage));
+  EXPECT_EQ(platform.LoadImage("data/gfx/broken.png", IMAGE_MASKED), 0);
+}
+
+}  // namespace
+}  // namespace vv
