@@ -1,0 +1,354 @@
+// Character creation: the rolls by class over many seeds, the special
+// hero, the controls and name typing, and the new game ACCEPT starts.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "game/game_setup.h"
+#include "party/creation_rolls.h"
+#include "party/creation_screen.h"
+#include "party/hero_record.h"
+#include "platform/fake_platform.h"
+#include "shell/assets.h"
+#include "shell/input.h"
+#include "shell/main_loop.h"
+
+namespace vv {
+namespace {
+
+class CreationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterAssets(platform);
+    platform.SetMaskColor(255, 255, 255);
+    game->ArrowImage = platform.LoadImage("data/gfx/arrow.png", IMAGE_MASKED);
+    game->GameScreen = SCREEN_CREATION;
+  }
+  void Frame() {
+    platform.Cls();
+    platform.ClearTextTrace();
+    UpdateInput(*game);
+    game->SoundEvent = 0;
+    RunCreationScreen(*game);
+  }
+  void Click(int x, int y) {
+    platform.ScriptMouse(x, y);
+    platform.ScriptButton(MOUSE_LEFT, true);
+    Frame();
+    platform.ScriptButton(MOUSE_LEFT, false);
+    Frame();
+  }
+  void Press(int key) {
+    platform.ScriptKey(key, true);
+    Frame();
+    platform.ScriptKey(key, false);
+    Frame();
+  }
+  // The attributes of a created hero, strength to endurance.
+  std::array<int, 4> Attributes(int h) const {
+    const int* a = game->CreatedHeroes[h];
+    return {a[3], a[4], a[5], a[6]};
+  }
+  // Seeds the game so that the fresh start makes hero 1 the special hero
+  // (or, with special false, an ordinary one).
+  void SeedFor(bool special) {
+    for (std::uint32_t seed = 1;; ++seed) {
+      SeedRandom(*game, seed);
+      if ((Rand(*game, 1, 15) == 1) == special) {
+        SeedRandom(*game, seed);
+        return;
+      }
+    }
+  }
+
+  FakePlatform platform;
+  std::unique_ptr<Game> game = std::make_unique<Game>(platform);
+};
+
+TEST_F(CreationTest, RollsStayWithinTheClassCapsAndLeanToTheCapTenAttributes) {
+  game->CreatedHeroes[1][created::Portrait] = 1;
+  for (int heroClass = 1; heroClass <= 3; ++heroClass) {
+    game->CreatedHeroes[2][created::Class] = heroClass;
+    std::set<int> totals;
+    double sumTen = 0, sumFive = 0;
+    int atCap[7] = {}, atOne[7] = {};
+    constexpr int ROLLS = 3000;
+    for (int seed = 1; seed <= ROLLS; ++seed) {
+      SeedRandom(*game, static_cast<std::uint32_t>(seed));
+      RollHero(*game, 2);
+      int total = 0;
+      for (int f = 3; f <= 6; ++f) {
+        const int value = game->CreatedHeroes[2][f];
+        const int cap = ClassCaps[heroClass][f];
+        ASSERT_GE(value, 1);
+        ASSERT_LE(value, cap) << "class " << heroClass << " field " << f;
+        total += value;
+        (cap == 10 ? sumTen : sumFive) += value;
+        atCap[f] += value == cap;
+        atOne[f] += value == 1;
+      }
+      totals.insert(total);
+    }
+    EXPECT_EQ(*totals.begin(), 16);
+    EXPECT_EQ(*totals.rbegin(), 24);
+    EXPECT_EQ(totals.size(), 9u);
+    for (int f = 3; f <= 6; ++f) {
+      EXPECT_GT(atCap[f], 0) << "class " << heroClass << " field " << f;
+      EXPECT_GT(atOne[f], 0) << "class " << heroClass << " field " << f;
+    }
+    // Two cap-10 and two cap-5 attributes: the cap-10 pair gets clearly
+    // more than half of the points even before the cap-5 ones fill up.
+    const double meanTen = sumTen / (2.0 * ROLLS), meanFive = sumFive / (2.0 * ROLLS);
+    EXPECT_GT(meanTen, meanFive + 2.0) << "class " << heroClass;
+  }
+}
+
+TEST_F(CreationTest, RollPhaseRunsOnForTheWholeProgram) {
+  game->CreatedHeroes[1][created::Class] = 1;
+  game->CreatedHeroes[1][created::Portrait] = 2;
+  int phase = game->RollPhase;
+  for (int i = 0; i < 20; ++i) {
+    RollHero(*game, 1);
+    int points = 0;
+    for (int f = 3; f <= 6; ++f) points += game->CreatedHeroes[1][f] - 1;
+    phase = (phase + points) % 3;
+    EXPECT_EQ(game->RollPhase, phase);
+  }
+  StartNewGame(*game);
+  EXPECT_EQ(game->RollPhase, phase);
+}
+
+TEST_F(CreationTest, FreshStartDrawsNamesFromEachHalfOfTheList) {
+  for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+    SeedRandom(*game, seed);
+    game->CreationReady = 0;
+    Frame();
+    ASSERT_EQ(game->CreationReady, 1);
+    int first = 0, second = 0;
+    for (int i = 1; i <= 30; ++i) {
+      if (DefaultNames[i] == game->DraftNames[1]) first = i;
+      if (DefaultNames[i] == game->DraftNames[2]) second = i;
+    }
+    EXPECT_TRUE(first >= 1 && first <= 15) << game->DraftNames[1];
+    EXPECT_TRUE(second >= 16 && second <= 30) << game->DraftNames[2];
+    const int portrait = game->CreatedHeroes[1][created::Portrait];
+    EXPECT_EQ(portrait == SPECIAL_PORTRAIT, first == 1);
+    for (int h = 1; h <= 2; ++h) {
+      int total = 0;
+      for (int a : Attributes(h)) total += a;
+      EXPECT_GE(total, first == 1 && h == 1 ? 31 : 16);
+      EXPECT_LE(total, first == 1 && h == 1 ? 31 : 24);
+    }
+  }
+  for (int i = 1; i <= 30; ++i) {
+    EXPECT_FALSE(DefaultNames[i].empty());
+    EXPECT_LE(DefaultNames[i].size(), 8u);
+  }
+}
+
+TEST_F(CreationTest, TheSpecialHeroIsAFixedFighterWithoutControls) {
+  SeedFor(true);
+  Frame();
+  EXPECT_EQ(game->SoundEvent, 500001);
+  EXPECT_EQ(game->DraftNames[1], DefaultNames[1]);
+  EXPECT_EQ(game->CreatedHeroes[1][created::Portrait], SPECIAL_PORTRAIT);
+  EXPECT_EQ(game->CreatedHeroes[1][created::Class], CLASS_FIGHTER);
+  EXPECT_EQ(Attributes(1), (std::array<int, 4>{10, 10, 1, 10}));
+
+  Click(16 + 223 + 50, 340);  // NAME
+  EXPECT_EQ(game->TypingHero, 0);
+  Click(16 + 223 + 50, 390);  // CLASS
+  EXPECT_EQ(game->CreatedHeroes[1][created::Class], CLASS_FIGHTER);
+  Click(16 + 136 + 50, 650);  // REROLL
+  EXPECT_EQ(Attributes(1), (std::array<int, 4>{10, 10, 1, 10}));
+  Frame();
+  int rerolls = 0;
+  for (const auto& t : platform.TextTrace()) rerolls += t.text == "REROLL";
+  EXPECT_EQ(rerolls, 1);  // hero 2's only: the special hero has none
+  // Hero 2 rerolling leaves the special hero as he is.
+  const auto before = Attributes(2);
+  for (int i = 0; i < 3 && Attributes(2) == before; ++i) Click(528 + 136 + 50, 650);
+  EXPECT_NE(Attributes(2), before);
+  EXPECT_EQ(Attributes(1), (std::array<int, 4>{10, 10, 1, 10}));
+
+  // A new portrait makes him an ordinary hero with an ordinary name.
+  Click(16 + 314 + 30, 250);
+  EXPECT_EQ(game->CreatedHeroes[1][created::Portrait], 1);
+  int index = 0;
+  for (int i = 1; i <= 30; ++i) {
+    if (DefaultNames[i] == game->DraftNames[1]) index = i;
+  }
+  EXPECT_TRUE(index >= 2 && index <= 15) << game->DraftNames[1];
+  int total = 0;
+  for (int a : Attributes(1)) total += a;
+  EXPECT_TRUE(total >= 16 && total <= 24);
+  EXPECT_LE(Attributes(1)[1], 5);  // still a Fighter: dexterity capped at 5
+}
+
+TEST_F(CreationTest, ClassChangeRerollsButAPortraitChangeDoesNot) {
+  SeedFor(false);
+  Frame();
+  // Marked attributes show whether a roll happened.
+  for (int f = 3; f <= 6; ++f) game->CreatedHeroes[2][f] = 2;
+  game->CreatedHeroes[2][created::Portrait] = 3;
+  Click(528 + 106 + 10, 240);  // left arrow
+  EXPECT_EQ(game->CreatedHeroes[2][created::Portrait], 2);
+  EXPECT_EQ(Attributes(2), (std::array<int, 4>{2, 2, 2, 2}));
+  game->CreatedHeroes[2][created::Portrait] = 1;
+  Click(528 + 106 + 10, 240);
+  EXPECT_EQ(game->CreatedHeroes[2][created::Portrait], 6);
+  Click(528 + 314 + 10, 240);  // right arrow wraps back
+  EXPECT_EQ(game->CreatedHeroes[2][created::Portrait], 1);
+  EXPECT_EQ(Attributes(2), (std::array<int, 4>{2, 2, 2, 2}));
+
+  const int heroClass = game->CreatedHeroes[2][created::Class];
+  Click(528 + 223 + 10, 400);
+  const int next = heroClass % 3 + 1;
+  EXPECT_EQ(game->CreatedHeroes[2][created::Class], next);
+  int total = 0;
+  for (int f = 3; f <= 6; ++f) {
+    total += game->CreatedHeroes[2][f];
+    EXPECT_LE(game->CreatedHeroes[2][f], ClassCaps[next][f]);
+  }
+  EXPECT_GE(total, 16);
+}
+
+TEST_F(CreationTest, ArrowPressAnimationAndGlow) {
+  SeedFor(false);
+  Frame();
+  platform.ScriptMouse(16 + 120, 250);
+  for (int i = 0; i < 10; ++i) Frame();
+  EXPECT_EQ(game->ButtonState[GLOW_LEFT_ARROW[1]][2], 10);
+  EXPECT_EQ(platform.DrawsOf("arrow.png")[0].state.red, 255);  // trunc(100 + 155)
+  platform.ScriptButton(MOUSE_LEFT, true);
+  Frame();
+  platform.ScriptButton(MOUSE_LEFT, false);
+  EXPECT_EQ(game->ButtonState[GLOW_LEFT_ARROW[1]][1], ARROW_PRESS_FRAMES);
+  EXPECT_EQ(game->SoundEvent, 4000);
+  EXPECT_EQ(platform.DrawsOf("arrow.png")[0].state.red, 50);
+  // Leaving the arrow while it is pressed puts its glow out at once.
+  platform.ScriptMouse(5, 5);
+  Frame();
+  EXPECT_EQ(game->ButtonState[GLOW_LEFT_ARROW[1]][2], 0);
+  for (int i = 0; i < 5; ++i) Frame();
+  EXPECT_EQ(game->ButtonState[GLOW_LEFT_ARROW[1]][1], 0);
+  EXPECT_EQ(platform.DrawsOf("arrow.png")[0].state.red, 100);
+  // The mirrored arrow is drawn from its right edge.
+  const auto arrows = platform.DrawsOf("arrow.png");
+  ASSERT_EQ(arrows.size(), 4u);
+  EXPECT_EQ(arrows[1].x, 16 + 374);
+  EXPECT_EQ(arrows[1].state.scaleX, -1);
+}
+
+TEST_F(CreationTest, NameTypingKeepsEightLettersEnterKeepsEscapeRestores) {
+  SeedFor(false);
+  Frame();
+  const std::string old = game->DraftNames[2];
+  Click(528 + 223 + 10, 340);
+  EXPECT_EQ(game->TypingHero, 2);
+  for (int i = 0; i < 12; ++i) Press(KEY_BACKSPACE);
+  for (char c : std::string("ABCDEFGHI")) Press(c);
+  EXPECT_EQ(game->TypingText, "ABCDEFGH");
+  // Nothing else reacts while typing.
+  Click(300, 720);
+  EXPECT_EQ(game->PendingScreen, 0);
+  EXPECT_EQ(game->DraftNames[2], old);
+  Press(KEY_ENTER);
+  EXPECT_EQ(game->TypingHero, 0);
+  EXPECT_EQ(game->DraftNames[2], "ABCDEFGH");
+
+  Click(528 + 223 + 10, 340);
+  Press(KEY_BACKSPACE);
+  Press('Z');
+  EXPECT_EQ(game->TypingText, "ABCDEFGZ");
+  platform.ScriptKey(KEY_ESCAPE, true);
+  Frame();
+  platform.ScriptKey(KEY_ESCAPE, false);
+  EXPECT_EQ(game->SoundEvent, 4000);
+  EXPECT_EQ(game->TypingHero, 0);
+  EXPECT_EQ(game->DraftNames[2], "ABCDEFGH");
+  // Escape while typing does not leave the screen.
+  EXPECT_EQ(game->PendingScreen, 0);
+}
+
+TEST_F(CreationTest, CancelAndEscapeReturnToTheMenu) {
+  SeedFor(false);
+  Frame();
+  Click(300, 720);
+  EXPECT_EQ(game->PendingScreen, SCREEN_MAIN_MENU);
+  game->PendingScreen = 0;
+  Press(KEY_ESCAPE);
+  EXPECT_EQ(game->PendingScreen, SCREEN_MAIN_MENU);
+  EXPECT_EQ(game->GameInProgress, 0);
+}
+
+TEST_F(CreationTest, AcceptStartsANewGameOnceTheFadeIsBlack) {
+  LoopHooks hooks = MakeLoopHooks(*game);
+  auto run = [&] {
+    platform.ClearTextTrace();
+    RunFrame(*game, hooks);
+  };
+  // Leftovers of an earlier game that a new game must clear.
+  game->HeroTimers[1][2] = 20;
+  game->HeroEquipment[2][1][1] = 5;
+  game->PartyInventory[3][4][1] = 6;
+  game->LootCount = 2;
+  game->HeroStats[1][hero::Kills] = 9;
+  game->HeroStats[1][hero::Reserved] = 4;
+
+  SeedFor(false);
+  run();
+  const auto first = Attributes(1), second = Attributes(2);
+  platform.ScriptMouse(600, 720);
+  platform.ScriptButton(MOUSE_LEFT, true);
+  run();
+  platform.ScriptButton(MOUSE_LEFT, false);
+  EXPECT_EQ(game->ScreenFade[1], 2);
+  // The frame in which the fade turns black starts the game (and is not
+  // shown); the world follows in the next.
+  for (int i = 0; i < 15 && game->PendingScreen != SCREEN_WORLD; ++i) run();
+  EXPECT_EQ(game->PendingScreen, SCREEN_WORLD);
+  EXPECT_EQ(game->GameScreen, SCREEN_CREATION);
+  EXPECT_EQ(game->GameInProgress, 1);
+  EXPECT_EQ(game->CurrentLevel, 1);
+  EXPECT_EQ(game->MusicLevel, 1000);
+  EXPECT_EQ(game->CreationReady, 0);
+  EXPECT_EQ(game->HeroTimers[1][2], 0);
+  EXPECT_EQ(game->HeroEquipment[2][1][1], 0);
+  EXPECT_EQ(game->PartyInventory[3][4][1], 0);
+  EXPECT_EQ(game->LootCount, 0);
+  EXPECT_EQ(game->PartyState[2], 768);
+  EXPECT_EQ(game->PartyState[3], 96);
+  for (int h = 1; h <= 2; ++h) {
+    const int* s = game->HeroStats[h];
+    const auto& a = h == 1 ? first : second;
+    EXPECT_EQ(game->HeroNames[h], game->DraftNames[h]);
+    EXPECT_EQ(s[hero::Class], game->CreatedHeroes[h][created::Class]);
+    EXPECT_EQ(s[hero::Face], game->CreatedHeroes[h][created::Portrait]);
+    EXPECT_EQ(s[hero::Level], 1);
+    EXPECT_EQ(s[hero::Spell], 1);
+    EXPECT_EQ(s[hero::BaseStrength], a[0]);
+    EXPECT_EQ(s[hero::BaseDexterity], a[1]);
+    EXPECT_EQ(s[hero::BaseIntelligence], a[2]);
+    EXPECT_EQ(s[hero::BaseEndurance], a[3]);
+    EXPECT_EQ(s[hero::Health], 2 * a[3]);
+    EXPECT_EQ(s[hero::MaxHealth], 2 * a[3]);  // figured in the same frame's tail
+    EXPECT_EQ(s[hero::Kills], 0);
+    EXPECT_EQ(s[hero::Reserved], 0);
+  }
+  run();
+  EXPECT_EQ(game->GameScreen, SCREEN_WORLD);
+
+  // The next NEW GAME rolls everything afresh.
+  SeedRandom(*game, 4242);
+  game->GameScreen = SCREEN_CREATION;
+  game->ScreenFade[1] = 0;
+  run();
+  EXPECT_EQ(game->CreationReady, 1);
+  EXPECT_TRUE(Attributes(1) != first || Attributes(2) != second);
+}
+
+}  // namespace
+}  // namespace vv
