@@ -10,6 +10,7 @@
 #include "combat/spell_database.h"
 #include "items/item_database.h"
 #include "platform/fake_platform.h"
+#include "shell/text.h"
 
 namespace vv {
 namespace {
@@ -42,28 +43,35 @@ class HeroTest : public ::testing::Test {
 };
 
 TEST_F(HeroTest, ExperienceAndSpeedTables) {
-  EXPECT_EQ(ExpNeeded[1], 0);
-  EXPECT_EQ(ExpNeeded[2], 20);
-  EXPECT_EQ(ExpNeeded[3], 65);
-  EXPECT_EQ(ExpNeeded[4], 145);
-  EXPECT_EQ(ExpNeeded[30], 47270);
-  EXPECT_EQ(ExpNeeded[31], 0);
-  EXPECT_EQ(ExpNeeded[50], 0);
-  EXPECT_EQ(SpeedWord(0), "");
-  EXPECT_EQ(SpeedWord(1), "Intolerable");
-  EXPECT_EQ(SpeedWord(39), "Intolerable");
-  EXPECT_EQ(SpeedWord(40), "Extreme");
-  EXPECT_EQ(SpeedWord(69), "Incredible");
-  EXPECT_EQ(SpeedWord(70), "Excellent");
-  EXPECT_EQ(SpeedWord(99), "Great");
-  EXPECT_EQ(SpeedWord(100), "Very Fast");
-  EXPECT_EQ(SpeedWord(133), "Fast");
-  EXPECT_EQ(SpeedWord(159), "Average");
-  EXPECT_EQ(SpeedWord(179), "Slow");
-  EXPECT_EQ(SpeedWord(200), "Very Slow");
-  EXPECT_EQ(SpeedWord(201), "");
+  const std::pair<int, int> needed[] = {{1, 0}, {2, 20}, {3, 65}, {4, 145}, {30, 47270}, {31, 0}, {50, 0}};
+  for (auto [level, exp] : needed) EXPECT_EQ(ExpNeeded[level], exp) << level;
+  const std::pair<int, const char*> words[] = {{0, ""},          {1, "Intolerable"}, {39, "Intolerable"},
+                                               {40, "Extreme"},  {69, "Incredible"}, {70, "Excellent"},
+                                               {99, "Great"},    {100, "Very Fast"}, {139, "Fast"},
+                                               {159, "Average"}, {179, "Slow"},      {200, "Very Slow"},
+                                               {201, ""}};
+  for (auto [delay, word] : words) EXPECT_EQ(SpeedWord(delay), word) << delay;
   for (int d = 1; d <= 200; ++d) EXPECT_FALSE(SpeedWords[d].empty()) << d;
-  EXPECT_EQ(ClassNames[3], "Sorcerer");
+}
+
+TEST(SpellTable, NumbersAndDescriptionsThatFitThePanel) {
+  EXPECT_EQ(SpellStats(5, spell::DamageMin), 1);
+  EXPECT_EQ(SpellStats(5, spell::DamageMax), 15);
+  EXPECT_EQ(SpellStats(6, spell::CastDelay), 60);
+  EXPECT_EQ(SpellStats(16, spell::DamageMax), 0);
+  EXPECT_STREQ(SpellText(14, spell::Name), "GIANT'S FART");
+  EXPECT_STREQ(SpellText(1, spell::Description),
+               "CAUSES A STINGING PAIN IN THE TARGET, AS IF AN ANGRY BEE HAD STUNG IT.");
+  FakePlatform platform;
+  Shell shell(platform);
+  for (int s = 1; s <= SPELL_COUNT; ++s) {
+    EXPECT_EQ(SpellStats(s, spell::ShadeMonster), s == 15 ? 1 : 0);
+    EXPECT_EQ(SpellStats(s, spell::LightBlend), s == 4 || s == 15 ? 0 : 1);
+    const std::string text = SpellText(s, spell::Description);
+    WrapText(shell, SPELL_DESCRIPTION_WIDTH, text);
+    EXPECT_TRUE(shell.WrapLines[SPELL_DESCRIPTION_LINES + 1].empty()) << text;
+    for (char c : text) EXPECT_FALSE(c >= 'a' && c <= 'z') << text;
+  }
 }
 
 TEST_F(HeroTest, BareHandsAndTheTwoDelays) {

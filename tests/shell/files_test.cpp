@@ -138,6 +138,22 @@ TEST_F(FilesTest, AtomicWriteReplacesTheFileAndLeavesNothingBehind) {
   EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 
+TEST(FileFuzz, RandomBytesNeverGiveAnythingButAValidFilesValues) {
+  std::mt19937 random(99);
+  for (int round = 0; round < 20000; ++round) {
+    Bytes bytes(random() % 40);
+    for (auto& b : bytes) b = static_cast<std::uint8_t>(random() % 4 == 0 ? 0 : random());
+    if (bytes.size() >= 4 && random() % 2) bytes[0] = 199, bytes[1] = bytes[2] = bytes[3] = 0;
+    int flags[9] = {0, 1, 1, 1, 1, 1, 1, 0, 0};
+    if (ParseOptionsFile(bytes, flags)) {
+      EXPECT_EQ(bytes.size(), 36u);
+      EXPECT_EQ(OptionsFileBytes(flags), bytes);
+    }
+    const int choice = DriverChoiceFromFile(bytes);
+    EXPECT_TRUE(choice == 0 || choice == 1);
+  }
+}
+
 TEST(ByteReaderTest, IntegersAndStringsAreCheckedAgainstTheEnd) {
   ByteWriter out;
   out.Int(-5);
