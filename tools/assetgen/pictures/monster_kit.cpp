@@ -1,260 +1,396 @@
 #include "monster_kit.h"
 
+#include <algorithm>
 #include <cmath>
-
-#include "item_kit.h"
 
 namespace vv::gen {
 
-void Eyes(cairo_t* cr, double x, double y, double gap, double r, Rgb iris, Pose pose) {
-  for (int s : {-1, 1}) {
-    double ex = x + s * gap;
-    if (pose == kDead) {
-      double k = r * 0.8;
-      Line(cr, ex - k, y - k, ex + k, y + k, Hex("#1a1010"), std::max(2.0, r * 0.35));
-      Line(cr, ex + k, y - k, ex - k, y + k, Hex("#1a1010"), std::max(2.0, r * 0.35));
-      continue;
-    }
-    Cel(cr, [&](cairo_t* c) { Ellipse(c, ex, y, r, r * 0.85); }, Grey(238),
-        {.outline = std::max(1.5, r * 0.18)});
-    Fill(
-        cr, [&](cairo_t* c) { Ellipse(c, ex + s * r * 0.15, y + r * 0.1, r * 0.55, r * 0.6); }, iris);
-    Fill(
-        cr, [&](cairo_t* c) { Ellipse(c, ex + s * r * 0.15, y + r * 0.1, r * 0.25, r * 0.35); },
-        Hex("#100808"));
-    Fill(
-        cr, [&](cairo_t* c) { Ellipse(c, ex - r * 0.25, y - r * 0.3, r * 0.18, r * 0.18); }, Grey(248));
-    if (pose == kAttack)  // angry brows
-      Line(cr, ex - s * r * 1.1, y - r * 1.3, ex + s * r * 0.9, y - r * 0.7, Hex("#1a1010"),
-           std::max(2.5, r * 0.4));
-  }
+Pt Polar(Pt from, double angle, double length) {
+  return {from.x + std::cos(angle) * length, from.y + std::sin(angle) * length};
 }
 
-void Mouth(cairo_t* cr, double x, double y, double w, Pose pose, bool fangs) {
-  if (pose == kAttack) {
-    Cel(cr, [&](cairo_t* c) { Ellipse(c, x, y + w * 0.2, w * 0.5, w * 0.42); }, Hex("#6a1a1a"),
-        {.outline = 2});
+void Body(cairo_t* cr, const PathFn& path, Rgb base, double outline, double volume) {
+  Cel(cr, path, base, {.outline = outline});
+  if (volume <= 0) return;
+  cairo_save(cr);
+  cairo_new_path(cr);
+  path(cr);
+  double x1, y1, x2, y2;
+  cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
+  cairo_clip(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(x1, y1, x2, y2);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.97, 0.9, 0.16 * volume);
+  cairo_pattern_add_color_stop_rgba(g, 0.45, 1, 0.97, 0.9, 0);
+  cairo_pattern_add_color_stop_rgba(g, 0.6, 0.05, 0.03, 0.12, 0);
+  cairo_pattern_add_color_stop_rgba(g, 1, 0.05, 0.03, 0.12, 0.3 * volume);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+  if (outline > 0) Stroke(cr, path, Darker(base, 0.6), outline);
+}
+
+void Inside(cairo_t* cr, const PathFn& path, const std::function<void()>& detail, Rgb base, double outline) {
+  cairo_save(cr);
+  cairo_new_path(cr);
+  path(cr);
+  cairo_clip(cr);
+  detail();
+  cairo_restore(cr);
+  if (outline > 0) Stroke(cr, path, Darker(base, 0.6), outline);
+}
+
+void CapsulePath(cairo_t* cr, Pt a, Pt b, double ra, double rb) {
+  double dx = b.x - a.x, dy = b.y - a.y, d = std::hypot(dx, dy);
+  if (d < 1e-6) {
+    Ellipse(cr, a.x, a.y, std::max(ra, rb), std::max(ra, rb));
+    return;
+  }
+  double ang = std::atan2(dy, dx);
+  // Angle of the tangent touching both circles.
+  double k = std::clamp((ra - rb) / d, -0.95, 0.95);
+  double phi = std::acos(k);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, a.x, a.y, ra, ang + phi, ang - phi + 2 * M_PI);
+  cairo_arc(cr, b.x, b.y, rb, ang - phi, ang + phi);
+  cairo_close_path(cr);
+}
+
+void Limb(cairo_t* cr, Pt a, Pt b, double ra, double rb, Rgb c, double outline) {
+  Body(
+      cr, [&](cairo_t* c2) { CapsulePath(c2, a, b, ra, rb); }, c, outline, 0.8);
+}
+
+std::vector<Pt> SampleCurve(const std::vector<Pt>& p, bool closed, int perSegment) {
+  std::vector<Pt> out;
+  const int n = int(p.size());
+  if (n < 2) return p;
+  auto at = [&](int i) { return closed ? p[((i % n) + n) % n] : p[std::clamp(i, 0, n - 1)]; };
+  int segments = closed ? n : n - 1;
+  for (int i = 0; i < segments; ++i) {
+    Pt p0 = at(i - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
+    for (int k = 0; k < perSegment; ++k) {
+      double t = double(k) / perSegment, t2 = t * t, t3 = t2 * t;
+      auto f = [&](double a, double b, double c, double d) {
+        return 0.5 *
+               (2 * b + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 + (-a + 3 * b - 3 * c + d) * t3);
+      };
+      out.push_back({f(p0.x, p1.x, p2.x, p3.x), f(p0.y, p1.y, p2.y, p3.y)});
+    }
+  }
+  if (!closed) out.push_back(p.back());
+  return out;
+}
+
+void FurryPath(cairo_t* cr, const std::vector<Pt>& pts, double tuft, double every, std::uint32_t seed) {
+  std::vector<Pt> dense = SampleCurve(pts, true, 24);
+  // Walk the edge at even spacing.
+  std::vector<Pt> even;
+  double carry = 0;
+  for (std::size_t i = 0; i < dense.size(); ++i) {
+    Pt a = dense[i], b = dense[(i + 1) % dense.size()];
+    double seg = std::hypot(b.x - a.x, b.y - a.y);
+    double t = carry;
+    while (t < seg) {
+      even.push_back(Lerp(a, b, t / seg));
+      t += every;
+    }
+    carry = t - seg;
+  }
+  if (even.size() < 3) return Polygon(cr, pts);
+  // Winding decides which normal points outwards.
+  double area = 0;
+  for (std::size_t i = 0; i < even.size(); ++i) {
+    Pt a = even[i], b = even[(i + 1) % even.size()];
+    area += a.x * b.y - b.x * a.y;
+  }
+  double out = area > 0 ? -1 : 1;
+  Rng rng(seed);
+  cairo_new_sub_path(cr);
+  const std::size_t n = even.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    Pt a = even[i], b = even[(i + 1) % n];
+    double dx = b.x - a.x, dy = b.y - a.y, d = std::max(1e-6, std::hypot(dx, dy));
+    double nx = dy / d * out, ny = -dx / d * out;
+    double len = tuft * rng.Uniform(0.55, 1.25);
+    // A tuft leans back along the edge like combed hair.
+    Pt tip{a.x + dx * 0.9 + nx * len, a.y + dy * 0.9 + ny * len};
+    if (i == 0)
+      cairo_move_to(cr, a.x, a.y);
+    else
+      cairo_line_to(cr, a.x, a.y);
+    cairo_curve_to(cr, a.x + nx * len * 0.5, a.y + ny * len * 0.5, tip.x - dx * 0.3, tip.y - dy * 0.3, tip.x,
+                   tip.y);
+    cairo_curve_to(cr, tip.x - dx * 0.1, tip.y - dy * 0.1, b.x + nx * len * 0.2, b.y + ny * len * 0.2, b.x,
+                   b.y);
+  }
+  cairo_close_path(cr);
+}
+
+std::vector<Pt> CapsulePoints(Pt a, Pt b, double ra, double rb) {
+  double ang = std::atan2(b.y - a.y, b.x - a.x);
+  std::vector<Pt> pts;
+  for (int i = 0; i <= 4; ++i) pts.push_back(Polar(b, ang - M_PI / 2 + i * M_PI / 4, rb));
+  for (int i = 0; i <= 4; ++i) pts.push_back(Polar(a, ang + M_PI / 2 + i * M_PI / 4, ra));
+  return pts;
+}
+
+void FurryBody(cairo_t* cr, const std::vector<Pt>& pts, Rgb base, Rgb hair, double tuft, double every,
+               std::uint32_t seed, double outline) {
+  auto path = [&](cairo_t* c) { FurryPath(c, pts, tuft, every, seed); };
+  Body(cr, path, base, outline);
+  double x1 = 1e9, y1 = 1e9, x2 = -1e9, y2 = -1e9;
+  for (Pt p : pts) {
+    x1 = std::min(x1, p.x);
+    y1 = std::min(y1, p.y);
+    x2 = std::max(x2, p.x);
+    y2 = std::max(y2, p.y);
+  }
+  int count = int((x2 - x1) * (y2 - y1) / (tuft * tuft * 2.5)) + 4;
+  Inside(
+      cr, path,
+      [&] {
+        FurStrokes(cr, x1, y1, x2, y2, tuft * 1.1, M_PI / 2 + 0.3, hair, std::max(1.0, tuft * 0.14),
+                   std::min(count, 900), seed + 7, 0.45);
+      },
+      base, outline);
+}
+
+void FurStrokes(cairo_t* cr, double x1, double y1, double x2, double y2, double len, double angle, Rgb c,
+                double width, int count, std::uint32_t seed, double alpha) {
+  Rng rng(seed);
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, width);
+  SetColour(cr, c, alpha);
+  cairo_new_path(cr);
+  for (int i = 0; i < count; ++i) {
+    double x = rng.Uniform(x1, x2), y = rng.Uniform(y1, y2);
+    double a = angle + rng.Uniform(-0.35, 0.35), l = len * rng.Uniform(0.6, 1.2);
+    cairo_move_to(cr, x, y);
+    cairo_curve_to(cr, x + std::cos(a) * l * 0.4, y + std::sin(a) * l * 0.4, x + std::cos(a + 0.2) * l * 0.8,
+                   y + std::sin(a + 0.2) * l * 0.8, x + std::cos(a + 0.3) * l, y + std::sin(a + 0.3) * l);
+  }
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+void CrossEye(cairo_t* cr, double x, double y, double r, double width) {
+  double w = width > 0 ? width : std::max(2.0, r * 0.38);
+  Rgb ink = Hex("#1e1014");
+  Line(cr, x - r, y - r, x + r, y + r, ink, w);
+  Line(cr, x + r, y - r, x - r, y + r, ink, w);
+}
+
+void ClosedEye(cairo_t* cr, double x, double y, double r, double width) {
+  double w = width > 0 ? width : std::max(2.0, r * 0.3);
+  Stroke(
+      cr,
+      [&](cairo_t* c) {
+        cairo_move_to(c, x - r, y - r * 0.1);
+        cairo_curve_to(c, x - r * 0.4, y + r * 0.5, x + r * 0.4, y + r * 0.5, x + r, y - r * 0.1);
+      },
+      Hex("#1e1014"), w);
+}
+
+void Eye(cairo_t* cr, double x, double y, double r, Rgb iris, Pose pose, int side, bool slit) {
+  if (pose == kDead) return CrossEye(cr, x, y, r * 0.75);
+  const bool atk = pose == kAttack;
+  double ry = atk ? r * 0.75 : r * 0.9;
+  Cel(cr, [&](cairo_t* c) { Ellipse(c, x, y, r, ry); }, Hex("#f2ece0"),
+      {.outline = std::max(1.5, r * 0.16), .shade = 0.25});
+  double ix = x - side * r * 0.12;  // looking a little inwards, at the heroes
+  Fill(
+      cr, [&](cairo_t* c) { Ellipse(c, ix, y + r * 0.05, r * 0.6, std::min(ry, r * 0.62)); }, iris);
+  Fill(
+      cr, [&](cairo_t* c) { Ellipse(c, ix, y + r * 0.05, r * 0.6, std::min(ry, r * 0.62)); },
+      Darker(iris, 0.5), 0.35);
+  Fill(
+      cr, [&](cairo_t* c) { Ellipse(c, ix - r * 0.08, y - r * 0.02, r * 0.45, std::min(ry, r * 0.5)); },
+      iris);
+  if (slit)
     Fill(
-        cr, [&](cairo_t* c) { Ellipse(c, x, y + w * 0.42, w * 0.3, w * 0.15); }, Hex("#d85a6a"));
-  } else if (pose == kDead) {
-    Line(cr, x - w * 0.4, y, x + w * 0.4, y + w * 0.05, Hex("#2a1010"), std::max(2.0, w * 0.08));
-    Cel(cr, [&](cairo_t* c) { Ellipse(c, x + w * 0.15, y + w * 0.18, w * 0.14, w * 0.2); }, Hex("#d85a6a"),
-        {.outline = 1.5});
-  } else {
+        cr, [&](cairo_t* c) { Ellipse(c, ix, y + r * 0.05, r * 0.14, std::min(ry, r * 0.55)); },
+        Hex("#140a0a"));
+  else
+    Fill(
+        cr, [&](cairo_t* c) { Ellipse(c, ix, y + r * 0.05, r * 0.27, r * 0.3); }, Hex("#140a0a"));
+  Fill(
+      cr, [&](cairo_t* c) { Ellipse(c, ix - r * 0.2, y - r * 0.2, r * 0.15, r * 0.13); }, Grey(248));
+  // Upper lid line.
+  Stroke(
+      cr, [&](cairo_t* c) { cairo_arc(c, x, y + r * 0.15, r * 1.02, M_PI * 1.12, M_PI * 1.88); },
+      Hex("#2a1418"), std::max(1.5, r * 0.2));
+  if (atk)  // a frowning brow sloping down to the nose
     Stroke(
         cr,
         [&](cairo_t* c) {
-          cairo_move_to(c, x - w * 0.45, y - w * 0.05);
-          cairo_curve_to(c, x - w * 0.2, y + w * 0.15, x + w * 0.2, y + w * 0.15, x + w * 0.45, y - w * 0.05);
+          cairo_move_to(c, x + side * r * 1.25, y - r * 1.25);
+          cairo_line_to(c, x - side * r * 1.1, y - r * 0.55);
         },
-        Hex("#2a1010"), std::max(2.0, w * 0.07));
-  }
-  if (fangs && pose != kDead)
-    for (int s : {-1, 1})
-      Cel(cr,
-          [&](cairo_t* c) {
-            double fx = x + s * w * 0.25, fy = y + (pose == kAttack ? -w * 0.1 : 0.0);
-            Polygon(c, {{fx - w * 0.07, fy}, {fx + w * 0.07, fy}, {fx, fy + w * 0.22}});
-          },
-          Grey(240), {.outline = 1.2});
+        Hex("#2a1418"), std::max(2.5, r * 0.42));
 }
 
-namespace {
+void BeadEye(cairo_t* cr, double x, double y, double r, Rgb colour, Pose pose) {
+  if (pose == kDead) return CrossEye(cr, x, y, r * 0.85);
+  Cel(cr, [&](cairo_t* c) { Ellipse(c, x, y, r, r); }, colour, {.outline = std::max(1.5, r * 0.15)});
+  Fill(
+      cr, [&](cairo_t* c) { Ellipse(c, x - r * 0.35, y - r * 0.35, r * 0.28, r * 0.22); }, Grey(245), 0.9);
+  if (pose == kAttack) Glow(cr, x, y, r * 2.2, colour, 0.35);
+}
 
-void Limb(cairo_t* cr, double x1, double y1, double x2, double y2, double w, Rgb c) {
+void Fang(cairo_t* cr, Pt base, double width, double length, double angle, Rgb c) {
+  Pt tip = Polar(base, angle, length);
+  double nx = -std::sin(angle) * width / 2, ny = std::cos(angle) * width / 2;
   Cel(cr,
       [&](cairo_t* c2) {
-        double dx = x2 - x1, dy = y2 - y1, len = std::hypot(dx, dy);
-        double nx = -dy / len * w / 2, ny = dx / len * w / 2;
-        Polygon(c2, {{x1 + nx, y1 + ny},
-                     {x2 + nx * 0.8, y2 + ny * 0.8},
-                     {x2 - nx * 0.8, y2 - ny * 0.8},
-                     {x1 - nx, y1 - ny}});
-        Ellipse(c2, x1, y1, w / 2, w / 2);
+        cairo_move_to(c2, base.x + nx, base.y + ny);
+        cairo_curve_to(c2, base.x + nx * 0.8 + (tip.x - base.x) * 0.5,
+                       base.y + ny * 0.8 + (tip.y - base.y) * 0.5, tip.x + nx * 0.2, tip.y + ny * 0.2, tip.x,
+                       tip.y);
+        cairo_curve_to(c2, tip.x - nx * 0.1, tip.y - ny * 0.1, base.x - nx * 0.6 + (tip.x - base.x) * 0.4,
+                       base.y - ny * 0.6 + (tip.y - base.y) * 0.4, base.x - nx, base.y - ny);
+        cairo_close_path(c2);
       },
-      c, {.outline = std::max(2.0, w * 0.08)});
+      c, {.outline = std::max(1.0, width * 0.14), .shade = 0.2, .outlineDark = 0.55});
 }
 
-void Weapon(cairo_t* cr, int kind, double x, double y, double len, double angle) {
-  if (kind == 0) return;
-  double ex = x + std::cos(angle) * len, ey = y + std::sin(angle) * len;
-  double bx = x - std::cos(angle) * len * 0.15, by = y - std::sin(angle) * len * 0.15;
-  if (kind == 1) {
-    Pole(cr, bx, by, ex, ey, len * 0.07, Hex("#7a5230"));
-  } else if (kind == 2) {
-    Cel(cr,
-        [&](cairo_t* c) {
-          double nx = -std::sin(angle), ny = std::cos(angle);
-          Polygon(c, {{bx + nx * len * 0.04, by + ny * len * 0.04},
-                      {ex + nx * len * 0.13, ey + ny * len * 0.13},
-                      {ex + std::cos(angle) * len * 0.1, ey + std::sin(angle) * len * 0.1},
-                      {ex - nx * len * 0.13, ey - ny * len * 0.13},
-                      {bx - nx * len * 0.04, by - ny * len * 0.04}});
-        },
-        Hex("#6a4428"), {.outline = 2.5});
-  } else {
-    Pole(cr, bx, by, ex, ey, len * 0.06, Hex("#4a2a1a"));
-    cairo_save(cr);
-    cairo_translate(cr, ex, ey);
-    cairo_rotate(cr, angle + M_PI / 2);
-    Cel(cr,
-        [&](cairo_t* c) {
-          cairo_move_to(c, 0, 0);
-          cairo_curve_to(c, len * 0.2, -len * 0.1, len * 0.4, -len * 0.05, len * 0.42, len * 0.05);
-          cairo_curve_to(c, len * 0.38, len * 0.25, len * 0.2, len * 0.3, 0, len * 0.22);
-          cairo_close_path(c);
-        },
-        Hex("#b8c0cc"), {.outline = 2.5, .light = 0.4});
-    cairo_restore(cr);
-  }
-}
-
-}  // namespace
-
-void DrawBiped(cairo_t* cr, const Creature& m, Pose pose) {
-  const double h = m.h, s = m.stocky;
-  const double tw = h * 0.26 * s;  // half torso width
-  const bool atk = pose == kAttack;
-  const Rgb dark = Darker(m.body, 0.25);
-  GroundShadow(cr, 0, 0, tw * 1.6, h * 0.05, 0.0);
-  if (m.tail)
-    Stroke(
-        cr,
-        [&](cairo_t* c) {
-          cairo_move_to(c, tw * 0.5, -h * 0.35);
-          cairo_curve_to(c, tw * 2.2, -h * 0.3, tw * 1.8, -h * 0.7, tw * 2.4, -h * 0.8);
-        },
-        m.body, h * 0.04);
-  // Legs.
-  for (int sd : {-1, 1}) {
-    double lx = sd * tw * 0.55;
-    Limb(cr, lx, -h * 0.36, lx + sd * tw * 0.15, -h * 0.05, tw * 0.55, dark);
-    Cel(cr, [&](cairo_t* c) { Ellipse(c, lx + sd * tw * 0.25, -h * 0.035, tw * 0.42, h * 0.04); },
-        Darker(m.body, 0.4), {.outline = 2});
-  }
-  // Back arm (right side of the picture).
-  double shoulderY = -h * 0.68;
-  auto arm = [&](int sd) {
-    double sx = sd * tw * 0.95;
-    double hx, hy;
-    if (atk) {
-      hx = sx + sd * tw * 0.3;
-      hy = -h * 0.98;
-    } else {
-      hx = sx + sd * tw * 0.35;
-      hy = -h * 0.34;
-    }
-    Limb(cr, sx, shoulderY, hx, hy, tw * 0.48, m.body);
-    Cel(cr, [&](cairo_t* c) { Ellipse(c, hx, hy, tw * 0.3, tw * 0.3); }, Darker(m.body, 0.15),
-        {.outline = 2});
-    return Pt{hx, hy};
-  };
-  Pt backHand = arm(1);
-  // Torso and belly.
+void Claw(cairo_t* cr, Pt base, double width, double length, double angle, Rgb c) {
+  // A claw curls: its tip bends a little further round.
+  Pt mid = Polar(base, angle, length * 0.6);
+  Pt tip = Polar(mid, angle + 0.5, length * 0.45);
+  double nx = -std::sin(angle) * width / 2, ny = std::cos(angle) * width / 2;
   Cel(cr,
-      [&](cairo_t* c) {
-        SmoothClosed(c,
-                     {{-tw, shoulderY - h * 0.02},
-                      {0, shoulderY - h * 0.08},
-                      {tw, shoulderY - h * 0.02},
-                      {tw * 0.9, -h * 0.42},
-                      {tw * 0.6, -h * 0.3},
-                      {-tw * 0.6, -h * 0.3},
-                      {-tw * 0.9, -h * 0.42}},
-                     0.8);
+      [&](cairo_t* c2) {
+        cairo_move_to(c2, base.x + nx, base.y + ny);
+        cairo_curve_to(c2, mid.x + nx * 0.7, mid.y + ny * 0.7, tip.x, tip.y, tip.x, tip.y);
+        cairo_curve_to(c2, mid.x - nx * 0.2, mid.y - ny * 0.2, mid.x - nx, mid.y - ny, base.x - nx,
+                       base.y - ny);
+        cairo_close_path(c2);
       },
-      m.body, {.outline = 3});
-  Cel(cr, [&](cairo_t* c) { Ellipse(c, 0, -h * 0.46, tw * 0.58, h * 0.15); }, m.belly, {.outline = 2});
-  // Head.
-  double hy = -h * 0.8, hr = h * 0.13 * (m.head == 6 ? 1.1 : 1.0);
-  switch (m.head) {
-    case 0:  // goblin ears
-      for (int sd : {-1, 1})
-        Cel(cr,
-            [&](cairo_t* c) {
-              Polygon(c, {{sd * hr * 0.7, hy - hr * 0.2},
-                          {sd * hr * 2.2, hy - hr * 0.9},
-                          {sd * hr * 0.8, hy + hr * 0.4}});
-            },
-            m.body, {.outline = 2});
-      break;
-    case 2:  // bull horns
-    case 3:  // demon horns
-      for (int sd : {-1, 1})
-        Cel(cr,
-            [&](cairo_t* c) {
-              cairo_move_to(c, sd * hr * 0.6, hy - hr * 0.6);
-              cairo_curve_to(c, sd * hr * 1.8, hy - hr * 0.8, sd * hr * 2.0,
-                             hy - hr * (m.head == 2 ? 1.4 : 2.2), sd * hr * (m.head == 2 ? 2.3 : 1.2),
-                             hy - hr * (m.head == 2 ? 1.9 : 2.6));
-              cairo_curve_to(c, sd * hr * 1.3, hy - hr * 1.2, sd * hr * 1.1, hy - hr * 1.0, sd * hr * 0.7,
-                             hy - hr * 0.2);
-              cairo_close_path(c);
-            },
-            m.head == 2 ? Hex("#e8dcc0") : Hex("#2a1a1a"), {.outline = 2});
-      break;
-    case 5:  // bear ears
-      for (int sd : {-1, 1})
-        Cel(cr, [&](cairo_t* c) { Ellipse(c, sd * hr * 0.8, hy - hr * 0.85, hr * 0.38, hr * 0.38); }, m.body,
-            {.outline = 2});
-      break;
-    default:
-      break;
+      c, {.outline = std::max(1.0, width * 0.14), .shade = 0.25});
+}
+
+void Horn(cairo_t* cr, Pt base, Pt bend, Pt tip, double width, Rgb c) {
+  double ang = std::atan2(bend.y - base.y, bend.x - base.x);
+  double nx = -std::sin(ang) * width / 2, ny = std::cos(ang) * width / 2;
+  Body(
+      cr,
+      [&](cairo_t* c2) {
+        cairo_move_to(c2, base.x + nx, base.y + ny);
+        cairo_curve_to(c2, bend.x + nx * 0.7, bend.y + ny * 0.7, bend.x + nx * 0.3 + (tip.x - bend.x) * 0.5,
+                       bend.y + ny * 0.3 + (tip.y - bend.y) * 0.5, tip.x, tip.y);
+        cairo_curve_to(c2, bend.x - nx * 0.3 + (tip.x - bend.x) * 0.4,
+                       bend.y - ny * 0.3 + (tip.y - bend.y) * 0.4, bend.x - nx * 0.7, bend.y - ny * 0.7,
+                       base.x - nx, base.y - ny);
+        cairo_close_path(c2);
+      },
+      c, std::max(1.5, width * 0.1), 0.8);
+  // Growth rings near the root.
+  for (int i = 1; i <= 3; ++i) {
+    double t = i * 0.14;
+    Pt p = Lerp(base, bend, t);
+    Line(cr, p.x + nx * 0.9, p.y + ny * 0.9, p.x - nx * 0.9, p.y - ny * 0.9, Darker(c, 0.35), width * 0.06,
+         0.7);
   }
-  if (m.head == 4)
-    Cel(cr, [&](cairo_t* c) { RoundRect(c, -hr, hy - hr, hr * 2, hr * 1.9, hr * 0.3); }, m.body,
-        {.outline = 3});
-  else
-    Cel(cr, [&](cairo_t* c) { Ellipse(c, 0, hy, hr * (m.head == 6 ? 1.15 : 1.0), hr); }, m.body,
-        {.outline = 3});
-  if (m.head == 1)  // wild hair
-    Cel(cr,
-        [&](cairo_t* c) {
-          std::vector<Pt> p;
-          for (int i = 0; i <= 10; ++i) {
-            double a = M_PI + i * M_PI / 10, r = hr * (i % 2 ? 1.15 : 1.35);
-            p.push_back({std::cos(a) * r, hy + std::sin(a) * r * 0.9});
-          }
-          p.push_back({hr, hy - hr * 0.2});
-          p.push_back({-hr, hy - hr * 0.2});
-          Polygon(c, p);
-        },
-        Hex("#4a2a18"), {.outline = 2});
-  // Face: a muzzle for beasts, a plain face otherwise.
-  Rgb face = m.belly;
-  if (m.head == 2 || m.head == 5 || m.head == 6)
-    Cel(cr, [&](cairo_t* c) { Ellipse(c, 0, hy + hr * 0.45, hr * 0.62, hr * 0.45); }, face, {.outline = 2});
-  if (m.head == 2) {
+}
+
+void Tongue(cairo_t* cr, Pt from, double width, double length, double angle, Rgb c) {
+  Pt tip = Polar(from, angle, length);
+  Body(
+      cr, [&](cairo_t* c2) { CapsulePath(c2, from, tip, width * 0.45, width * 0.5); }, c,
+      std::max(1.5, width * 0.1), 0.6);
+  Line(cr, from.x, from.y, Lerp(from, tip, 0.7).x, Lerp(from, tip, 0.7).y, Darker(c, 0.3), width * 0.08, 0.8);
+}
+
+void MotionArcs(cairo_t* cr, Pt centre, double radius, double a0, double a1, int count, double gap, Rgb c) {
+  for (int i = 0; i < count; ++i) {
+    double r = radius + i * gap;
+    double w = std::max(2.0, radius * 0.03) * (1.0 - i * 0.2);
+    Stroke(
+        cr, [&](cairo_t* c2) { cairo_arc(c2, centre.x, centre.y, r, a0 + i * 0.06, a1 - i * 0.04); }, c, w,
+        0.85 - i * 0.18);
+  }
+}
+
+void Puff(cairo_t* cr, Pt at, double r, Rgb c, double alpha) {
+  Fill(
+      cr,
+      [&](cairo_t* c2) {
+        Ellipse(c2, at.x, at.y, r, r * 0.8);
+        Ellipse(c2, at.x - r * 0.7, at.y + r * 0.2, r * 0.6, r * 0.5);
+        Ellipse(c2, at.x + r * 0.7, at.y + r * 0.15, r * 0.65, r * 0.55);
+      },
+      c, alpha);
+  Fill(
+      cr, [&](cairo_t* c2) { Ellipse(c2, at.x - r * 0.2, at.y - r * 0.25, r * 0.45, r * 0.3); },
+      Lighter(c, 0.5), alpha * 0.7);
+}
+
+void FootShadow(cairo_t* cr, double cx, double rx, double ry, double alpha) {
+  GroundShadow(cr, cx, -ry * 0.2, rx, ry, alpha);
+}
+
+void Flame(cairo_t* cr, Pt base, double width, double height, double lean, double alpha) {
+  const Rgb layers[3] = {Hex("#e8401a"), Hex("#ff9a20"), Hex("#ffe070")};
+  for (int i = 0; i < 3; ++i) {
+    double k = 1.0 - i * 0.28, w = width * k / 2, h = height * (1.0 - i * 0.22);
+    Pt b{base.x, base.y - i * height * 0.02};
+    Pt tip = Polar(b, -M_PI / 2 + lean, h);
+    Pt side = Polar(b, -M_PI / 2 + lean, h * 0.45);
     Fill(
         cr,
         [&](cairo_t* c) {
-          Ellipse(c, -hr * 0.22, hy + hr * 0.45, hr * 0.1, hr * 0.12);
-          Ellipse(c, hr * 0.22, hy + hr * 0.45, hr * 0.1, hr * 0.12);
+          cairo_move_to(c, tip.x, tip.y);
+          cairo_curve_to(c, side.x + w * 0.2, side.y, b.x + w * 1.1, b.y - w * 0.4, b.x + w * 0.6,
+                         b.y + w * 0.2);
+          cairo_curve_to(c, b.x + w * 0.3, b.y + w * 0.55, b.x - w * 0.3, b.y + w * 0.55, b.x - w * 0.6,
+                         b.y + w * 0.2);
+          cairo_curve_to(c, b.x - w * 1.1, b.y - w * 0.4, side.x - w * 0.5, side.y, tip.x, tip.y);
+          cairo_close_path(c);
         },
-        Hex("#1a0a08"));
-    Stroke(
-        cr, [&](cairo_t* c) { Ellipse(c, 0, hy + hr * 0.82, hr * 0.2, hr * 0.12); }, Hex("#e0b040"),
-        hr * 0.08);
+        layers[i], alpha * (i == 0 ? 0.92 : 1.0));
   }
-  Eyes(cr, 0, hy - hr * 0.15, hr * 0.42, hr * 0.26, m.eye, pose);
-  if (m.head != 2)
-    Mouth(cr, 0, hy + hr * 0.5, hr * 0.9, pose, m.head == 3 || m.head == 5 || m.head == 6 || m.head == 0);
-  if (m.head == 4)  // golem cracks and glowing core
-    Glow(cr, 0, -h * 0.5, h * 0.12, m.eye, 0.8);
-  // Front arm and weapon.
-  Pt frontHand = arm(-1);
-  double wAngle = atk ? -M_PI / 2 - 0.5 : -M_PI / 2 - 0.25;
-  Weapon(cr, m.weapon, frontHand.x, frontHand.y, h * 0.5, wAngle);
-  (void)backHand;
-  if (atk)  // motion streaks
-    for (int i = 0; i < 3; ++i)
-      Stroke(
-          cr,
-          [&](cairo_t* c) {
-            cairo_arc(c, frontHand.x + tw * 0.4, frontHand.y + h * 0.25, h * (0.22 + i * 0.06), -M_PI * 0.9,
-                      -M_PI * 0.55);
-          },
-          Grey(240), 3, 0.8);
+}
+
+void OnGround(cairo_t* cr, double angle, const std::function<void(cairo_t*)>& fn, double sink,
+              double squash) {
+  cairo_surface_t* rec = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+  cairo_t* rc = cairo_create(rec);
+  cairo_set_line_join(rc, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_cap(rc, CAIRO_LINE_CAP_ROUND);
+  cairo_scale(rc, 1, squash);
+  cairo_rotate(rc, angle);
+  fn(rc);
+  cairo_destroy(rc);
+  double x, y, w, h;
+  cairo_recording_surface_ink_extents(rec, &x, &y, &w, &h);
+  cairo_surface_destroy(rec);
+  cairo_save(cr);
+  cairo_translate(cr, -(x + w / 2), -(y + h) + sink);
+  cairo_scale(cr, 1, squash);
+  cairo_rotate(cr, angle);
+  fn(cr);
+  cairo_restore(cr);
+}
+
+void DizzyStars(cairo_t* cr, Pt centre, double r, int count) {
+  for (int i = 0; i < count; ++i) {
+    double a = i * 2 * M_PI / count - 0.4;
+    Pt p{centre.x + std::cos(a) * r, centre.y + std::sin(a) * r * 0.35};
+    double s = r * 0.16;
+    Cel(cr,
+        [&](cairo_t* c) {
+          std::vector<Pt> star;
+          for (int k = 0; k < 10; ++k) {
+            double rr = k % 2 ? s * 0.42 : s;
+            star.push_back({p.x + std::cos(-M_PI / 2 + k * M_PI / 5) * rr,
+                            p.y + std::sin(-M_PI / 2 + k * M_PI / 5) * rr});
+          }
+          Polygon(c, star);
+        },
+        Hex("#f0d040"), {.outline = 1.5});
+  }
 }
 
 }  // namespace vv::gen
