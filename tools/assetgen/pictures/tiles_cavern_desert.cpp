@@ -1,6 +1,7 @@
 // Area 2, the dark cavern, and area 3, the desert under the goper mountains.
 
 #include <cmath>
+#include <vector>
 
 #include "picture_table.h"
 #include "tile_kit.h"
@@ -9,33 +10,45 @@ namespace vv::gen {
 namespace {
 using namespace pal;
 
+// The cavern is drawn at half light, so its floor is painted from the light
+// end of the area's stone colours.
 void CaveFloor(Canvas& c) {
-  Texture(c, [](int x, int y) {
+  const Rgb base = Hex("#4e5a70"), light = Hex("#627088");
+  Texture(c, [&](int x, int y) {
     double n = Fbm(x / 8.0, y / 8.0, 2001, 3, 4);
     double cell = Noise(x / 16.0, y / 16.0, 2002, 2);
-    Rgb col = Mix(kCaveStone, kCaveStoneLight, n * 0.9);
-    return Mix(col, kCaveDeep, cell * 0.35);
+    Rgb col = Mix(base, light, n * 0.8);
+    col = Mix(col, kCaveStone, cell * 0.3);
+    return Mix(col, kCaveStone, Hash01(x, y, 2004) * 0.18);
   });
   cairo_t* cr = c.cr();
+  // A hairline crack and a scatter of grit.
   Wrapped(cr, 32, [](cairo_t* c2) {
     cairo_new_path(c2);
-    cairo_move_to(c2, 3, 20);
-    cairo_line_to(c2, 10, 17);
-    cairo_line_to(c2, 14, 22);
-    cairo_line_to(c2, 22, 20);
-    cairo_move_to(c2, 22, 4);
-    cairo_line_to(c2, 26, 9);
-    cairo_line_to(c2, 34, 11);
-    SetColour(c2, kCaveDeep, 0.8);
-    cairo_set_line_width(c2, 1);
+    cairo_move_to(c2, 3, 21);
+    cairo_line_to(c2, 9, 18);
+    cairo_line_to(c2, 13, 22);
+    cairo_line_to(c2, 19, 21);
+    SetColour(c2, kCaveStone, 0.4);
+    cairo_set_line_width(c2, 0.9);
     cairo_stroke(c2);
   });
   Rng rng(2003);
-  for (int i = 0; i < 5; ++i) {
-    double x = rng.Uniform(2, 30), y = rng.Uniform(2, 30);
+  for (int i = 0; i < 7; ++i) {
+    double x = rng.Uniform(2, 30), y = rng.Uniform(2, 30), r = rng.Uniform(0.8, 1.6);
+    bool pebble = i < 2;
     Wrapped(cr, 32, [&](cairo_t* c2) {
-      Fill(
-          c2, [&](cairo_t* c3) { Ellipse(c3, x, y, 1.2, 0.9); }, kCaveHigh, 0.8);
+      if (pebble) {
+        Fill(
+            c2, [&](cairo_t* c3) { Ellipse(c3, x + 0.5, y + 0.6, r + 0.6, r * 0.7 + 0.4); }, kCaveDeep, 0.7);
+        Fill(
+            c2, [&](cairo_t* c3) { Ellipse(c3, x, y, r + 0.4, r * 0.7 + 0.2); }, kCaveHigh);
+        Fill(
+            c2, [&](cairo_t* c3) { Ellipse(c3, x - 0.4, y - 0.4, r * 0.5, r * 0.35); }, kCaveHigher);
+      } else {
+        Fill(
+            c2, [&](cairo_t* c3) { Ellipse(c3, x, y, r * 0.8, r * 0.6); }, kCaveDeep, 0.6);
+      }
     });
   }
 }
@@ -98,17 +111,37 @@ void Cobweb(Canvas& c) {
   }
 }
 
+// A mass of boulders lit from the top left, dark crevices between them:
+// lighter and lumpier than the floor, so the walls read even at half light.
 void CaveWall(Canvas& c) {
-  // Rough rock lit from the top left: the noise is embossed by its own slope.
-  Texture(c, [](int x, int y) {
-    auto h = [](double u, double v) { return Fbm(u / 8.0, v / 8.0, 2100, 4, 4); };
-    double n = h(x, y);
-    double slope = (h(x - 1, y - 1) - h(x + 1, y + 1)) * 6;
-    Rgb col = Mix(kCaveDeep, kCaveStoneLight, 0.3 + n * 0.6);
-    col = slope > 0 ? Mix(col, kCaveHigher, std::min(0.6, slope))
-                    : Mix(col, Hex("#10141c"), std::min(0.7, -slope));
-    return col;
-  });
+  Texture(c, [](int x, int y) { return Mix(Hex("#141a24"), kCaveDeep, Fbm(x / 8.0, y / 8.0, 2100, 2, 4)); });
+  cairo_t* cr = c.cr();
+  struct Lump {
+    double x, y, rx, ry;
+    std::uint32_t seed;
+  };
+  const Lump lumps[] = {{8, 8, 10, 9, 2101}, {24, 6, 9, 8, 2102},  {18, 18, 10, 8, 2103},
+                        {5, 25, 9, 8, 2104}, {28, 24, 8, 9, 2105}, {15, 30, 7, 5, 2106}};
+  for (const Lump& l : lumps)
+    Wrapped(cr, 32, [&](cairo_t* c2) {
+      Rng rng(l.seed);
+      std::vector<Pt> pts;
+      for (int i = 0; i < 7; ++i) {
+        double a = i * 2 * M_PI / 7 + rng.Uniform(-0.2, 0.2), k = rng.Uniform(0.85, 1.1);
+        pts.push_back({l.x + std::cos(a) * l.rx * k, l.y + std::sin(a) * l.ry * k});
+      }
+      Cel(c2, [&](cairo_t* c3) { Polygon(c3, pts); }, Hex("#5e6a82"),
+          {.outline = 1.0, .shade = 0.45, .light = 0.45, .offset = 2.5, .outlineDark = 0.75});
+      // A flat lit facet on top.
+      auto Lerp = [](Pt a, Pt b, double t) { return Pt{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; };
+      Fill(
+          c2,
+          [&](cairo_t* c3) {
+            Polygon(c3,
+                    {Lerp(pts[4], pts[5], 0.5), pts[5], Lerp(pts[5], pts[6], 0.6), {l.x, l.y - l.ry * 0.1}});
+          },
+          kCaveHigher, 0.55);
+    });
 }
 
 void Stalagmite(Canvas& c) {

@@ -170,16 +170,18 @@ void GiantPumpkin(Canvas& c) {
 }
 
 // Hideout.
+// Flat floor slabs in the mid purples; the walls are darker and raised.
 void Flagstones(Canvas& c) {
-  Texture(c, [](int x, int y) {
+  const Rgb slab = Hex("#4a2c5a"), slabLight = Hex("#5e3c6e");
+  Texture(c, [&](int x, int y) {
     int sx = (x + (y / 16 % 2) * 8) % 32 / 16, sy = y / 16;
     int lx = (x + (y / 16 % 2) * 8) % 16, ly = y % 16;
     double edge = std::min({lx, 15 - lx, ly, 15 - ly});
     double n = Fbm(x / 8.0, y / 8.0, 5001, 3, 4);
-    Rgb col = Mix(kHideStone, kHideStoneLight, Hash01(sx, sy, 5002) * 0.6 + n * 0.4);
-    if (edge < 1) return kHideDeep;
-    if (lx < 2 || ly < 2) col = Lighter(col, 0.1);
-    if (15 - lx < 2 || 15 - ly < 2) col = Darker(col, 0.3);
+    Rgb col = Mix(slab, slabLight, Hash01(sx, sy, 5002) * 0.55 + n * 0.45);
+    col = Mix(col, kHideStone, Hash01(x, y, 5003) * 0.15);
+    if (edge < 1) return Mix(kHideDeep, kHideStone, 0.5);
+    if (lx < 1 || ly < 1) col = Lighter(col, 0.06);
     return col;
   });
 }
@@ -254,8 +256,35 @@ void RibCage(Canvas& c) {
   Bone(cr, 20, 6, 28, 10, 2, bone);
 }
 
+// Raised blocks of near-black stone: each catches the light on its top and
+// left edges and throws a deep shadow below, so a wall stands out clearly
+// from the flagstones.
 void HideWall(Canvas& c) {
-  Masonry(c, Hex("#4a2a58"), Hex("#160c1c"), 5200, 4);
+  const Rgb block = Hex("#24162e"), blockLight = Hex("#30203c"), rim = Hex("#8a6aa2"), deep = Hex("#0a060e");
+  Texture(c, [&](int x, int y) {
+    int row = y / 16;
+    int bx = (x + (row % 2) * 8) % 32;
+    int cx = bx % 16, cy = y % 16, brick = bx / 16 + row * 2;
+    double n = Fbm(x / 4.0, y / 4.0, 5200, 3, 8);
+    Rgb col = Mix(block, blockLight, Hash01(brick, row, 5201) * 0.6 + n * 0.4);
+    if (cx == 15 || cy == 15) return deep;  // the joint
+    if (cy == 0) return Mix(rim, col, 0.15);
+    if (cy == 1) return Mix(rim, col, 0.55);
+    if (cx == 0) return Mix(rim, col, 0.45);
+    if (cy >= 13) return Darker(col, 0.55);
+    if (cx >= 14) return Darker(col, 0.4);
+    return col;
+  });
+  // A fine crack.
+  Wrapped(c.cr(), 32, [](cairo_t* c2) {
+    cairo_new_path(c2);
+    cairo_move_to(c2, 20, 4);
+    cairo_line_to(c2, 22, 7);
+    cairo_line_to(c2, 21, 10);
+    SetColour(c2, Hex("#0a060e"), 0.45);
+    cairo_set_line_width(c2, 1);
+    cairo_stroke(c2);
+  });
 }
 
 void SkullPillar(Canvas& c) {
