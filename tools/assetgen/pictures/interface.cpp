@@ -12,32 +12,18 @@
 namespace vv::gen {
 namespace {
 
-// A plate that carries text: a light bevelled frame around a dark face, so
-// that any tint keeps the frame bright and the text readable on the face.
+// A plate that carries text: a light bevelled metal frame around a dark
+// face, so that any tint keeps the frame bright and the text readable.
 void TextPlate(Canvas& c, double x, double y, double w, double h, double r, std::uint32_t seed,
-               double frame = 5) {
-  Plate(c, x, y, w, h, kTintLight, {.radius = r, .bevel = 2, .rim = 2, .grain = 0.0, .seed = seed});
-  cairo_t* cr = c.cr();
-  double f = frame + 2;
-  Well(cr, x + f, y + f, w - 2 * f, h - 2 * f, std::max(2.0, r - f), Grey(66), 3);
-  Grain(c, int(x + f), int(y + f), int(w - 2 * f), int(h - 2 * f), seed, 0.07, 5);
+               double frame = 5, bool ornate = false) {
+  FramedPlate(c, x, y, w, h, r, frame + 1, seed, ornate);
 }
 
-// Small diamond ornaments in the corners of a frame.
-void CornerGems(cairo_t* cr, double x, double y, double w, double h, double inset, double r, Rgb colour) {
-  for (int i = 0; i < 4; ++i) {
-    double cx = (i % 2) ? x + w - inset : x + inset;
-    double cy = (i / 2) ? y + h - inset : y + inset;
-    Cel(cr,
-        [&](cairo_t* c) {
-          Polygon(c, {{cx, cy - r}, {cx + r, cy}, {cx, cy + r}, {cx - r, cy}});
-        },
-        colour, {.outline = 1.2});
-  }
-}
-
-// The dark, gold-trimmed panels of the character and spell screens.
+// The dark, gold-trimmed panels of the character and spell screens: a
+// tooled face, a double gold rule and scrollwork with red gems in the
+// corners.
 void DarkPanel(Canvas& c, double x, double y, double w, double h, std::uint32_t seed) {
+  cairo_t* cr = c.cr();
   Plate(c, x, y, w, h, Hex("#3a3448"),
         {.radius = 12,
          .bevel = 3,
@@ -46,8 +32,36 @@ void DarkPanel(Canvas& c, double x, double y, double w, double h, std::uint32_t 
          .grain = 0.1,
          .grainScale = 9,
          .seed = seed});
-  Trim(c.cr(), x + 8, y + 8, w - 16, h - 16, 8, kGold, 2);
-  CornerGems(c.cr(), x, y, w, h, 8, 5, Hex("#c83a3a"));
+  Lattice(cr, x + 14, y + 14, w - 28, h - 28, 22, Hex("#6a5a84"), 0.16);
+  Vignette(cr, x + 6, y + 6, w - 12, h - 12, 8, 0.35);
+  Trim(cr, x + 7, y + 7, w - 14, h - 14, 9, kGold, 2.5);
+  Trim(cr, x + 13, y + 13, w - 26, h - 26, 5, Darker(kGold, 0.15), 1);
+  for (int k = 0; k < 4; ++k) {
+    int sx = k % 2 ? -1 : 1, sy = k / 2 ? -1 : 1;
+    CornerOrnament(cr, sx > 0 ? x + 9 : x + w - 9, sy > 0 ? y + 9 : y + h - 9, sx, sy, 46, kGold,
+                   Hex("#c83a3a"));
+  }
+  // A small gold boss in the middle of each long side.
+  for (int side : {0, 1}) {
+    double yy = side ? y + h - 7 : y + 7;
+    Cel(cr,
+        [&](cairo_t* c2) {
+          Polygon(c2, {{x + w / 2 - 9, yy}, {x + w / 2, yy - 5}, {x + w / 2 + 9, yy}, {x + w / 2, yy + 5}});
+        },
+        kGold, {.outline = 1});
+  }
+}
+
+// A thin engraved rule across a plate with a diamond at its middle.
+void Rule(cairo_t* cr, double x1, double x2, double y) {
+  Line(cr, x1, y + 1, x2, y + 1, Grey(236), 1, 0.6);
+  Line(cr, x1, y, x2, y, Grey(120), 1.2, 0.9);
+  double cx = (x1 + x2) / 2;
+  Cel(cr,
+      [&](cairo_t* c) {
+        Polygon(c, {{cx - 8, y}, {cx, y - 5}, {cx + 8, y}, {cx, y + 5}});
+      },
+      kTintMid, {.outline = 1, .light = 0.4});
 }
 
 void TitlePath(cairo_t* cr, double& width, double& top, double& bottom) {
@@ -285,30 +299,31 @@ void DrawCaret(Canvas& c) {
 }
 
 void DrawBoard(Canvas& c) {
-  TextPlate(c, 0, 0, c.width(), c.height(), 14, 21, 6);
+  TextPlate(c, 0, 0, c.width(), c.height(), 14, 21, 8, true);
   cairo_t* cr = c.cr();
   // Niche where the item's picture stands.
-  Well(cr, 300, 150, 220, 200, 8, Grey(52), 4);
-  Trim(cr, 300, 150, 220, 200, 8, kTintMid, 1.5);
-  // Rule under the name.
-  Line(cr, 40, 52, c.width() - 40, 52, kTintMid, 1.5, 0.8);
-  CornerGems(cr, 0, 0, c.width(), c.height(), 14, 5, kTintLight);
+  Well(cr, 300, 150, 220, 200, 8, Grey(48), 4);
+  Vignette(cr, 300, 150, 220, 200, 8, 0.3);
+  Trim(cr, 300, 150, 220, 200, 8, kTintMid, 2);
+  // Rule under the name, with a diamond in the middle.
+  Rule(cr, 48, c.width() - 48, 50);
 }
 
 void DrawBoard2(Canvas& c) {
-  TextPlate(c, 0, 0, c.width(), c.height(), 12, 22, 6);
+  TextPlate(c, 0, 0, c.width(), c.height(), 12, 22, 7, true);
   cairo_t* cr = c.cr();
   // The Y and N keys.
-  Well(cr, 135, 105, 44, 44, 6, Grey(40), 3);
-  Well(cr, 183, 105, 44, 44, 6, Grey(40), 3);
-  CornerGems(cr, 0, 0, c.width(), c.height(), 12, 4, kTintLight);
+  for (double kx : {135.0, 183.0}) {
+    Cel(cr, [&](cairo_t* c2) { RoundRect(c2, kx - 2, 103, 48, 48, 8); }, kTintMid,
+        {.outline = 1.2, .shade = 0.4, .light = 0.4, .offset = 2, .outlineDark = 0.7});
+    Well(cr, kx, 105, 44, 44, 6, Grey(40), 3);
+  }
+  Rule(cr, 40, c.width() - 40, 44);
 }
 
 void DrawTalkMenu(Canvas& c) {
-  TextPlate(c, 0, 0, c.width(), c.height(), 14, 23, 4);
-  cairo_t* cr = c.cr();
-  Line(cr, 20, 34, c.width() - 20, 34, kTintMid, 1.2, 0.7);
-  CornerGems(cr, 0, 0, c.width(), c.height(), 10, 4, kTintLight);
+  TextPlate(c, 0, 0, c.width(), c.height(), 14, 23, 5, true);
+  Rule(c.cr(), 30, c.width() - 30, 34);
 }
 
 void DrawMonStat(Canvas& c) {
@@ -388,7 +403,7 @@ void AddInterfacePictures(PictureList& l) {
   l.push_back({"chartab.png", 512, 508, "shell", kPlain, [](Canvas& c) {
                  DarkPanel(c, 0, 0, 512, 508, 60);
                  Well(c.cr(), 195, 11, 122, 122, 6, Hex("#18121e"), 3);
-                 Trim(c.cr(), 195, 11, 122, 122, 6, kGold, 2);
+                 Trim(c.cr(), 195, 11, 122, 122, 6, kGold, 2.5);
                }});
   l.push_back({"spelltab.png", 286, 372, "shell", kPlain, [](Canvas& c) {
                  DarkPanel(c, 0, 0, 286, 372, 61);

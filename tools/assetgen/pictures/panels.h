@@ -34,4 +34,17 @@ void Trim(cairo_t* cr, double x, double y, double w, double h, double r, Rgb col
 // A small round rivet or gem.
 void Stud(cairo_t* cr, double x, double y, double r, Rgb colour);
 
+// A framed plate in the tinted greys: a dark rim, a bevelled metal band with
+// an engraved groove, corner caps with rivets, and a dark grained face that
+// keeps tinted text readable. `ornate` adds scrolls in the corners.
+void FramedPlate(Canvas& c, double x, double y, double w, double h, double r, double band, std::uint32_t seed,
+                 bool ornate = false);
+// Scrollwork in a panel's corner at (cx, cy), reaching into the panel along
+// (sx, sy) = (+-1, +-1): two curling arms and a gem where they meet.
+void CornerOrnament(cairo_t* cr, double cx, double cy, int sx, int sy, double size, Rgb metal, Rgb gem);
+// A faint diamond lattice over a face, as on damask or tooled leather.
+void Lattice(cairo_t* cr, double x, double y, double w, double h, double step, Rgb ink, double alpha);
+// Darkens a face towards its edges.
+void Vignette(cairo_t* cr, double x, double y, double w, double h, double r, double alpha);
+
 }  // namespace vv::gen
