@@ -111,8 +111,14 @@ void DrawSunsetTint(Game& g) {
   p.SetBlend(BLEND_ALPHA);
   p.SetAlpha(alpha);
   p.SetColor(static_cast<int>(red), 0, 0);
-  p.SetScale(32, 19);
-  p.DrawImage(g.RedneckImage, 0, 0);
+  if (g.TintImage != 0) {
+    // The tint picture stretched over the field once and for all: drawn
+    // clipped to a cell it gives exactly the pixels of the whole.
+    p.DrawImage(g.TintImage, 0, 0);
+  } else {
+    p.SetScale(32, 19);
+    p.DrawImage(g.RedneckImage, 0, 0);
+  }
   p.ResetDrawState();
 }
 

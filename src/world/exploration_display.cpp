@@ -166,7 +166,7 @@ void DrawDisplay(Game& g) {
     g.DisplayImage = p.CreateRenderImage(1024, DISPLAY_HEIGHT);
     g.DisplayKey[0] = -1;
   }
-  if (g.DisplayImage == 0) {
+  if (g.DisplayImage == 0 || g.FieldCaching == 0) {
     DrawDisplayPieces(g);
     return;
   }

@@ -10,6 +10,8 @@
 // canvas, the image gives exactly the picture the direct drawing gives.
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "world/exploration.h"
 #include "world/world_screen.h"
@@ -70,7 +72,7 @@ void DrawFieldCell(Game& g, const LightColour& light, int x, int y) {
   // Wipe the cell to black first: the image is copied without blending
   // onto a black canvas, so black is what an empty cell shows anyway.
   p.SetBlend(BLEND_SOLID);
-  p.DrawImage(g.BlackImage, static_cast<float>(CELL * x), static_cast<float>(CELL * y));
+  p.DrawImage(g.FieldWipeImage, static_cast<float>(CELL * x), static_cast<float>(CELL * y));
   p.SetBlend(BLEND_MASKED);
   p.SetColor(light.red, light.green, light.blue);
   DrawScreenCell(g, x, y);
@@ -95,7 +97,7 @@ bool UpdateFieldImage(Game& g, const LightColour& light) {
   int key[10] = {};
   MakeKey(g, light, key);
   const bool sameKey = std::equal(key, key + KEY_COUNT, g.FieldKey);
-  if (sameKey && g.BlackImage != 0) {
+  if (sameKey) {
     // Cells uncovered since the last frame change themselves and the fog
     // edges of their neighbours.
     bool dirty[SCREEN_CELLS_X][SCREEN_CELLS_Y] = {};
@@ -143,7 +145,7 @@ bool UpdateFieldImage(Game& g, const LightColour& light) {
 
 void DrawPlayField(Game& g, const LightColour& light) {
   Platform& p = g.platform;
-  if (!UpdateFieldImage(g, light)) {
+  if (g.FieldCaching == 0 || !UpdateFieldImage(g, light)) {
     // No render image: everything straight onto the screen.
     p.SetColor(light.red, light.green, light.blue);
     DrawScreen(g);
@@ -166,7 +168,7 @@ void DrawPlayField(Game& g, const LightColour& light) {
   const int cx = px / CELL, cy = py / CELL;
   if (cx >= 0 && cx < SCREEN_CELLS_X && cy >= 0 && cy < SCREEN_CELLS_Y) {
     p.SetBlend(BLEND_SOLID);
-    p.DrawImage(g.BlackImage, static_cast<float>(px), static_cast<float>(py));
+    p.DrawImage(g.FieldWipeImage, static_cast<float>(px), static_cast<float>(py));
     p.SetBlend(BLEND_MASKED);
     p.SetColor(light.red, light.green, light.blue);
     DrawScreenCell(g, cx, cy);

@@ -126,8 +126,11 @@ struct WorldTables {
 
   // ---- the play field as last drawn (ground, tiles, sunset tint and fog),
   // kept in a render image so that a frame redraws only what changed
-  int FieldImage = 0;     // render image of 1024 x 608, 0 until first needed
-  int FieldKey[10] = {};  // what the field image was drawn for
+  int FieldCaching = 1;    // 0: draw field and display straight onto the screen every frame
+  int FieldImage = 0;      // render image of 1024 x 608, 0 until first needed
+  int FieldWipeImage = 0;  // one opaque black cell
+  int TintImage = 0;       // the sunset tint picture stretched over the field
+  int FieldKey[10] = {};   // what the field image was drawn for
   int FieldSeen[SCREEN_CELLS_X][SCREEN_CELLS_Y] = {};  // the seen cells it shows
   std::vector<std::vector<int>> CellTiles;  // [x * 19 + y]: ScreenTiles entries over the cell, in order
   // The display below the field, kept the same way.

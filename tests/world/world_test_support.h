@@ -1,0 +1,165 @@
+#pragma once
+// A game for the world's tests: the recording platform with the real
+// pictures, every constant table, the real loop hooks, and a small world
+// whose screens hold nothing but their ground until a test puts tiles in.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/game.h"
+#include "game/game_setup.h"
+#include "platform/fake_platform.h"
+#include "shell/assets.h"
+#include "shell/main_loop.h"
+#include "world/exploration.h"
+#include "world/world_module.h"
+#include "world/world_screen.h"
+
+namespace vv::test {
+
+// A seed whose first Rand(low, high) gives `value`.
+inline std::uint32_t SeedForRoll(int value, int low = 1, int high = 100) {
+  for (std::uint32_t seed = 1;; ++seed) {
+    std::mt19937 random(seed);
+    if (low + static_cast<int>(random() % static_cast<std::uint32_t>(high - low + 1)) == value) return seed;
+  }
+}
+
+class WorldTest : public ::testing::Test {
+ protected:
+  WorldTest() {
+    RegisterAssets(platform);
+    platform.SetMaskColor(255, 255, 255);
+    game_ = std::make_unique<Game>(platform);
+    LoadFonts(g());
+    LoadGameImages(g());
+    MakeStartupHooks(g()).initTables();
+    // The world's screens alone: the other subsystems' per-frame work
+    // (derived statistics, music) plays no part in these tests.
+    AddWorldScreens(g(), hooks);
+    // What a frame drew, kept before the loop clears the canvas.
+    hooks.drawOverlay = [this] { shown = platform.draws; };
+  }
+
+  Game& g() { return *game_; }
+
+  // A new game standing on the start screen, area introductions already
+  // seen, on a map of bare screens.
+  void NewGame() {
+    ClearMap();
+    ResetGameTables(g());
+    for (int h = 1; h <= 2; ++h) {
+      g().HeroNames[h] = h == 1 ? "ARNE" : "BIRGIT";
+      g().HeroStats[h][hero::Class] = h;
+      g().HeroStats[h][hero::Face] = h;
+      g().HeroStats[h][hero::MaxHealth] = 20;
+      g().HeroStats[h][hero::Health] = 20;
+    }
+    for (int& shown : g().AreaIntroShown) shown = 1;
+    g().GameInProgress = 1;
+    g().GameScreen = SCREEN_WORLD;
+    g().ScreenFade[1] = g().ScreenFade[2] = 0;
+  }
+
+  // Every screen of the grid with ground `ground` on tile 1 (a flower in
+  // the corner) and nothing else.
+  void ClearMap() {
+    std::fill_n(&g().MapArray[0][0][0][0], sizeof g().MapArray / sizeof(int), 0);
+    for (int c = 1; c <= MAP_SCREENS; ++c) {
+      for (int r = 1; r <= MAP_SCREENS; ++r) {
+        if (g().LevelGrid[c][r] == 0) continue;
+        PutTile(c, r, KIND_FLOOR, 1, 0, 0, 32);
+        g().MapArray[c][r][1][tile::Ground] = 1;
+      }
+    }
+  }
+
+  // Appends a tile to a screen's record; returns its slot.
+  int PutTile(int c, int r, int kind, int image, int x, int y, int size, int rotation = 1) {
+    int t = 1;
+    while (g().MapArray[c][r][t][tile::Kind] != 0) ++t;
+    int* f = g().MapArray[c][r][t];
+    f[tile::Kind] = kind, f[tile::Image] = image, f[tile::X] = x, f[tile::Y] = y;
+    f[tile::Width] = f[tile::Height] = size, f[tile::Rotation] = rotation;
+    return t;
+  }
+
+  // Puts the party somewhere; the next frame builds that screen.
+  void PlaceParty(int column, int row, int x, int y) {
+    g().PartyState[ScreenColumn] = column;
+    g().PartyState[ScreenRow] = row;
+    g().PartyState[PartyX] = x;
+    g().PartyState[PartyY] = y;
+    g().ScreenReady = 0;
+  }
+
+  void Frames(int n = 1) {
+    for (int i = 0; i < n; ++i) {
+      platform.ClearTextTrace();
+      // A calm walk: every frame's encounter roll comes out 77, no attack
+      // and no comment.
+      if (calm) SeedRandom(g(), calmSeed);
+      RunFrame(g(), hooks);
+    }
+  }
+
+  // A key down for one frame and up for the next.
+  void Press(int code) {
+    platform.ScriptKey(code, true);
+    Frames(1);
+    platform.ScriptKey(code, false);
+    Frames(1);
+  }
+
+  void Click(int x, int y, int button = MOUSE_LEFT) {
+    platform.ScriptMouse(x, y);
+    platform.ScriptButton(button, true);
+    Frames(1);
+    platform.ScriptButton(button, false);
+    Frames(1);
+  }
+
+  // The last frame's draws of one picture, on the screen or into a render
+  // image.
+  std::vector<FakePlatform::DrawCall> DrawsOf(std::string_view file, int target = 0) const {
+    return Filter(shown, file, target);
+  }
+  // The same for what has been drawn since the canvas was last cleared.
+  std::vector<FakePlatform::DrawCall> DrawnSoFar(std::string_view file, int target = 0) const {
+    return Filter(platform.draws, file, target);
+  }
+  static std::vector<FakePlatform::DrawCall> Filter(const std::vector<FakePlatform::DrawCall>& draws,
+                                                    std::string_view file, int target) {
+    std::vector<FakePlatform::DrawCall> out;
+    for (const auto& d : draws) {
+      const bool named =
+          d.name.size() >= file.size() && d.name.compare(d.name.size() - file.size(), file.size(), file) == 0;
+      if (named && d.target == target) out.push_back(d);
+    }
+    return out;
+  }
+
+  bool TextDrawn(const std::string& text) const {
+    for (const auto& t : platform.TextTrace()) {
+      if (t.text == text) return true;
+    }
+    return false;
+  }
+
+  int Party(int field) { return g().PartyState[field]; }
+
+  FakePlatform platform;
+  std::unique_ptr<Game> game_;
+  LoopHooks hooks;
+  std::vector<FakePlatform::DrawCall> shown;
+  bool calm = true;
+  std::uint32_t calmSeed = SeedForRoll(77);
+};
+
+}  // namespace vv::test
