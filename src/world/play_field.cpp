@@ -90,9 +90,28 @@ void CopySeen(Game& g) {
 // Brings the field image up to date; false when there is none to use.
 bool UpdateFieldImage(Game& g, const LightColour& light) {
   Platform& p = g.platform;
-  if (g.FieldImage == 0 || !p.Image(g.FieldImage))
+  if (g.FieldImage == 0 || !p.Image(g.FieldImage)) {
     g.FieldImage = p.CreateRenderImage(FIELD_WIDTH, FIELD_HEIGHT);
-  if (g.FieldImage == 0) return false;
+    g.FieldKey[COLUMN] = 0;
+    // One opaque black cell to wipe a cell of the image with.
+    Pixels black{CELL, CELL, std::vector<std::uint8_t>(CELL * CELL * 4, 0)};
+    for (std::size_t i = 3; i < black.rgba.size(); i += 4) black.rgba[i] = 255;
+    g.FieldWipeImage = p.CreateImage(black, 0);
+    // The sunset tint picture stretched over the field once, drawn as the
+    // tint itself is (blended), so that its rows land on the same lines.
+    g.TintImage = p.CreateRenderImage(FIELD_WIDTH, FIELD_HEIGHT);
+    if (g.TintImage != 0) {
+      p.SetDrawTarget(g.TintImage, true);
+      p.ResetDrawState();
+      p.SetBlend(BLEND_ALPHA);
+      p.SetAlpha(1);
+      p.SetScale(32, 19);
+      p.DrawImage(g.RedneckImage, 0, 0);
+      p.ResetDrawState();
+      p.SetDrawTarget(0);
+    }
+  }
+  if (g.FieldImage == 0 || g.FieldWipeImage == 0) return false;
 
   int key[10] = {};
   MakeKey(g, light, key);

@@ -117,11 +117,7 @@ TEST_P(FieldPictureTest, CachedFieldLooksLikeTheFieldDrawnStraight) {
     worst = std::max(worst, d);
     differing += d > 0;
   }
-  // OpenGL gives the very same pixels. The software renderer blends a
-  // clipped copy (a cell redrawn alone) a few pixels at a time in other
-  // steps than the whole picture and rounds a few values differently.
-  EXPECT_LE(worst, std::string(GetParam()) == "opengl" ? 1 : 8) << differing << " channels differ";
-  EXPECT_LT(differing, 3000);
+  EXPECT_EQ(worst, 0) << differing << " channels differ";
 }
 
 INSTANTIATE_TEST_SUITE_P(Renderers, FieldPictureTest, ::testing::Values("software", "opengl"));

@@ -1,0 +1,162 @@
+// Light and darkness: the reveal shapes by day, by night and on the dark
+// levels, the light colour from the day light table and the sunset tint.
+
+#include <cmath>
+
+#include "world_test_support.h"
+
+namespace vv::test {
+namespace {
+
+class DayNightTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    NewGame();
+    PlaceParty(3, 1, 512, 288);
+    Frames(1);
+  }
+  int SeenCells(int c, int r) {
+    int n = 0;
+    for (auto& column : g().ExploredMap[c][r]) {
+      for (int cell : column) n += cell;
+    }
+    return n;
+  }
+  void ForgetScreen(int c, int r) {
+    for (auto& column : g().ExploredMap[c][r]) {
+      for (int& cell : column) cell = 0;
+    }
+  }
+};
+
+TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
+  struct Case {
+    int time, column, row, cells;
+  };
+  const Case cases[] = {
+      {7, 3, 1, 21},  {8, 3, 1, 37},  {43, 3, 1, 37}, {44, 3, 1, 21}, {0, 3, 1, 21},  // level 1
+      {20, 1, 2, 21}, {20, 2, 2, 21}, {20, 3, 2, 21},                                 // levels 4, 5, 6
+      {20, 1, 3, 37},                                                                 // level 9
+  };
+  for (const Case& k : cases) {
+    PlaceParty(k.column, k.row, 512, 288);
+    ForgetScreen(k.column, k.row);
+    g().PartyState[TimeOfDay] = k.time;
+    Frames(1);
+    EXPECT_EQ(SeenCells(k.column, k.row), k.cells) << "time " << k.time << ", level " << g().CurrentLevel;
+  }
+  // The 21 cells are five by five without the corners.
+  EXPECT_EQ(g().ExploredMap[1][3][14][7], 1);
+  PlaceParty(3, 1, 512, 288);
+  ForgetScreen(3, 1);
+  g().PartyState[TimeOfDay] = 2;
+  Frames(1);
+  EXPECT_EQ(g().ExploredMap[3][1][14][7], 0);
+  EXPECT_EQ(g().ExploredMap[3][1][14][8], 1);
+  EXPECT_EQ(g().ExploredMap[3][1][18][11], 0);
+
+  // The option only changes the light: the night still sees less.
+  g().OptionFlags[OPTION_DAY_NIGHT] = 0;
+  ForgetScreen(3, 1);
+  Frames(1);
+  EXPECT_EQ(SeenCells(3, 1), 21);
+}
+
+TEST_F(DayNightTest, RevealStopsAtTheScreenBorder) {
+  PlaceParty(3, 1, 0, 0);
+  ForgetScreen(3, 1);
+  g().PartyState[TimeOfDay] = 20;
+  Frames(1);
+  EXPECT_EQ(SeenCells(3, 1), 4 + 4 + 3 + 2);  // the lower-right quarter of the 37-cell shape
+}
+
+TEST_F(DayNightTest, LightFollowsTheDayLightTable) {
+  struct Case {
+    int time;
+    LightColour light;
+  };
+  const Case cases[] = {{0, {38, 38, 38}},     {5, {43, 43, 43}},     {12, {153, 153, 153}},
+                        {25, {255, 255, 255}}, {33, {244, 234, 234}}, {40, {163, 102, 102}},
+                        {47, {38, 38, 38}}};
+  for (const Case& k : cases) {
+    g().PartyState[TimeOfDay] = k.time;
+    const LightColour l = WorldLight(g());
+    EXPECT_EQ(l.red, k.light.red) << k.time;
+    EXPECT_EQ(l.green, k.light.green) << k.time;
+    EXPECT_EQ(l.blue, k.light.blue) << k.time;
+  }
+  g().OptionFlags[OPTION_DAY_NIGHT] = 0;
+  EXPECT_EQ(WorldLight(g()).green, 255);
+  g().OptionFlags[OPTION_DAY_NIGHT] = 1;
+  PlaceParty(2, 2, 512, 288);  // level 5: half light at any hour
+  Frames(1);
+  EXPECT_EQ(WorldLight(g()).red, 127);
+  EXPECT_EQ(WorldLight(g()).blue, 127);
+}
+
+TEST_F(DayNightTest, SunsetTintGrowsWithTheRedOfTheEvening) {
+  g().TintImage = 0;  // the tint picture itself rather than its stretched copy
+  const auto tint = [&](int time) {
+    g().PartyState[TimeOfDay] = time;
+    platform.Cls();
+    DrawSunsetTint(g());
+    return platform.draws;
+  };
+  EXPECT_TRUE(tint(25).empty());  // full daylight: no tint at all
+  const auto early = tint(33);
+  ASSERT_EQ(early.size(), 1u);
+  EXPECT_NEAR(early[0].state.alpha, 1.0f - 234.6f / 244.8f, 1e-4);
+  EXPECT_EQ(early[0].state.red, 244);
+  EXPECT_EQ(early[0].state.green, 0);
+  EXPECT_EQ(early[0].state.blend, BLEND_ALPHA);
+  EXPECT_EQ(early[0].state.scaleX, 32);
+  EXPECT_EQ(early[0].state.scaleY, 19);
+  const auto late = tint(40);
+  ASSERT_EQ(late.size(), 1u);
+  EXPECT_FLOAT_EQ(late[0].state.alpha, 0.15f);
+  EXPECT_EQ(late[0].state.red, 163);
+  EXPECT_EQ(platform.State().alpha, 1);
+
+  g().OptionFlags[OPTION_DAY_NIGHT] = 0;
+  EXPECT_TRUE(tint(40).empty());
+}
+
+TEST_F(DayNightTest, FogCoversUnseenCellsAndFadesTheirBorders) {
+  for (auto& column : g().ExploredMap[3][1]) {
+    for (int& cell : column) cell = 1;
+  }
+  g().ExploredMap[3][1][10][5] = 0;  // one unseen cell in a seen field
+  platform.Cls();
+  DrawFog(g());
+  const auto black = DrawnSoFar("black.png");
+  ASSERT_EQ(black.size(), 1u);
+  EXPECT_EQ(black[0].x, 320);
+  EXPECT_EQ(black[0].y, 160);
+  // Its right neighbour fades on its left side, its lower-right one at its
+  // upper-left corner, and so on around it.
+  const auto edge = [&](const char* file) {
+    const auto d = DrawnSoFar(file);
+    return d.size() == 1 ? std::make_pair(static_cast<int>(d[0].x) / 32, static_cast<int>(d[0].y) / 32)
+                         : std::make_pair(-1, -1);
+  };
+  EXPECT_EQ(edge("fadex_1.png"), std::make_pair(11, 5));
+  EXPECT_EQ(edge("fadex_2.png"), std::make_pair(10, 6));
+  EXPECT_EQ(edge("fadex_3.png"), std::make_pair(9, 5));
+  EXPECT_EQ(edge("fadex_4.png"), std::make_pair(10, 4));
+  EXPECT_EQ(edge("fadez_1.png"), std::make_pair(11, 6));
+  EXPECT_EQ(edge("fadez_2.png"), std::make_pair(9, 6));
+  EXPECT_EQ(edge("fadez_3.png"), std::make_pair(9, 4));
+  EXPECT_EQ(edge("fadez_4.png"), std::make_pair(11, 4));
+
+  // A row of unseen cells is one stretched black picture.
+  for (int x = 3; x < 9; ++x) g().ExploredMap[3][1][x][12] = 0;
+  platform.Cls();
+  DrawFog(g());
+  const auto rows = DrawnSoFar("black.png");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1].x, 96);
+  EXPECT_EQ(rows[1].state.scaleX, 6);
+}
+
+}  // namespace
+}  // namespace vv::test
