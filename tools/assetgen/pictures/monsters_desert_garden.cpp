@@ -13,56 +13,90 @@ namespace {
 const Rgb kVulture = Hex("#5e4232"), kVultureDark = Hex("#3a281e"), kRuff = Hex("#ece2cc"),
           kBareSkin = Hex("#e08a7a"), kBeak = Hex("#e8d49a"), kTalon = Hex("#b8a070");
 
-// A wing: feathers fanning from the wrist, scalloped edge. `open` 0 folds
-// it along the body like a cloak, 1 spreads it.
+// One long flight feather from its root to its tip.
+void Feather(cairo_t* cr, Pt root, Pt tip, double width, Rgb c) {
+  double a = std::atan2(tip.y - root.y, tip.x - root.x);
+  double nx = -std::sin(a) * width / 2, ny = std::cos(a) * width / 2;
+  Pt mid = Lerp(root, tip, 0.55);
+  Body(
+      cr,
+      [&](cairo_t* c2) {
+        cairo_move_to(c2, root.x + nx, root.y + ny);
+        cairo_curve_to(c2, mid.x + nx * 1.2, mid.y + ny * 1.2, tip.x + nx * 0.6, tip.y + ny * 0.6, tip.x,
+                       tip.y);
+        cairo_curve_to(c2, tip.x - nx * 0.8, tip.y - ny * 0.8, mid.x - nx * 1.1, mid.y - ny * 1.1,
+                       root.x - nx, root.y - ny);
+        cairo_close_path(c2);
+      },
+      c, 2, 0.5);
+  Line(cr, root.x, root.y, Lerp(root, tip, 0.85).x, Lerp(root, tip, 0.85).y, Lighter(c, 0.25), 1.2, 0.7);
+}
+
+// A wing. Spread: a broad fan, long dark primaries at the tip and
+// secondaries along the trailing edge under brown coverts. Folded: a
+// cloak hugging the body's side, primaries crossing below.
 void VultureWing(cairo_t* cr, int side, Pt shoulder, double open) {
-  Pt wrist =
-      Lerp(Pt{shoulder.x + side * 30, shoulder.y + 120}, Pt{shoulder.x + side * 150, shoulder.y - 70}, open);
-  int feathers = 7;
-  std::vector<Pt> tips;
-  for (int k = 0; k < feathers; ++k) {
-    double t = double(k) / (feathers - 1);
-    // Folded: the feathers hang straight down; spread: they fan out.
-    double foldedA = M_PI / 2 + side * (-0.05 + t * 0.2);
-    double spreadA = -M_PI / 2 + side * (0.5 + t * 1.9);
-    double a = foldedA + (spreadA - foldedA) * open;
-    if (side < 0) a = open > 0.5 ? M_PI - (spreadA - M_PI) - 0 : a;
-    double len = 150 - t * 40 + open * 30;
-    tips.push_back(Polar(wrist, side > 0 ? a : (open > 0.5 ? M_PI - (-M_PI / 2 + 0.5 + t * 1.9) : a), len));
-  }
-  // Primaries: long dark fingers.
-  for (int k = 0; k < feathers; ++k) {
-    Pt t = tips[k];
-    double a = std::atan2(t.y - wrist.y, t.x - wrist.x);
-    Body(
+  auto P = [&](double x, double y) { return Pt{shoulder.x + side * x, shoulder.y + y}; };
+  if (open > 0.5) {
+    Pt wrist = P(170, -95), tip = P(300, -40);
+    // Flight feathers: primaries from the hand, secondaries from the arm.
+    for (int k = 6; k >= 0; --k) {
+      double t = k / 6.0;
+      Pt root = Lerp(wrist, P(230, -70), t * 0.6);
+      Pt end = Lerp(tip, P(250, 110), t);
+      end = Lerp(end, P(300 - t * 40, -40 + t * 160), 0.5);
+      Feather(cr, root, end, 26 - t * 4, k % 2 ? kVultureDark : Mix(kVultureDark, kVulture, 0.35));
+    }
+    for (int k = 0; k < 6; ++k) {
+      double t = k / 5.0;
+      Pt root = Lerp(P(160, -60), P(20, 10), t);
+      Pt end = Lerp(P(220, 110), P(40, 120), t);
+      Feather(cr, root, end, 30, k % 2 ? kVultureDark : Mix(kVultureDark, kVulture, 0.35));
+    }
+    // Coverts over the feather roots.
+    std::vector<Pt> coverts{P(-10, 10), P(60, -70), wrist, P(215, -60), P(190, 10), P(120, 40), P(40, 60)};
+    auto path = [&](cairo_t* c) { SmoothClosed(c, coverts, 0.8); };
+    Body(cr, path, kVulture, 3);
+    Inside(
+        cr, path,
+        [&] {
+          for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 7; ++k) {
+              Pt q = Lerp(Lerp(P(30, -10 + r * 20), P(190, -60 + r * 30), k / 6.0), P(0, 0), 0);
+              Stroke(
+                  cr, [&](cairo_t* c) { cairo_arc(c, q.x, q.y + 18, 14, 0.3, M_PI - 0.3); },
+                  Darker(kVulture, 0.4), 2, 0.7);
+            }
+        },
+        kVulture, 3);
+    // The leading edge catches the light.
+    Stroke(
         cr,
         [&](cairo_t* c) {
-          Pt base = Polar(wrist, a, 20);
-          double nx = -std::sin(a), ny = std::cos(a);
-          cairo_move_to(c, base.x + nx * 14, base.y + ny * 14);
-          cairo_curve_to(c, Lerp(base, t, 0.6).x + nx * 16, Lerp(base, t, 0.6).y + ny * 16, t.x + nx * 6,
-                         t.y + ny * 6, t.x, t.y);
-          cairo_curve_to(c, t.x - nx * 8, t.y - ny * 8, Lerp(base, t, 0.6).x - nx * 14,
-                         Lerp(base, t, 0.6).y - ny * 14, base.x - nx * 14, base.y - ny * 14);
-          cairo_close_path(c);
+          cairo_move_to(c, P(0, -4).x, P(0, -4).y);
+          cairo_curve_to(c, P(60, -76).x, P(60, -76).y, P(120, -96).x, P(120, -96).y, wrist.x, wrist.y);
         },
-        k % 2 ? kVultureDark : Mix(kVultureDark, kVulture, 0.4), 2.5, 0.6);
+        Lighter(kVulture, 0.35), 4, 0.8);
+    return;
   }
-  // Coverts: the broad inner part of the wing.
-  std::vector<Pt> inner{shoulder, wrist};
-  for (int k = 0; k < feathers; ++k) inner.push_back(Lerp(wrist, tips[k], 0.45));
-  inner.push_back({shoulder.x + side * 10, shoulder.y + 60});
-  auto coverts = [&](cairo_t* c) { SmoothClosed(c, inner, 0.7); };
-  Body(cr, coverts, kVulture, 3);
+  // Folded: long primaries first, then the cloak of the wing.
+  for (int k = 0; k < 3; ++k) Feather(cr, P(44 + k * 6, 100), P(30 + k * 14, 200 - k * 8), 22, kVultureDark);
+  std::vector<Pt> cloak{P(-14, -16), P(40, -20), P(62, 30), P(60, 110), P(40, 170), P(18, 150), P(0, 80)};
+  auto path = [&](cairo_t* c) { SmoothClosed(c, cloak, 0.8); };
+  Body(cr, path, kVulture, 3);
   Inside(
-      cr, coverts,
+      cr, path,
       [&] {
-        for (int k = 0; k < feathers; ++k) {
-          Pt a = Lerp(wrist, tips[k], 0.25), b = Lerp(wrist, tips[k], 0.45);
-          Stroke(
-              cr, [&](cairo_t* c) { Ellipse(c, b.x, b.y, 16, 12); }, Lighter(kVulture, 0.25), 2.5, 0.6);
-          (void)a;
-        }
+        for (int r = 0; r < 7; ++r)
+          for (int k = 0; k < 3; ++k) {
+            Pt q = P(8 + k * 18 + (r % 2) * 8, 0 + r * 24);
+            Stroke(
+                cr, [&](cairo_t* c) { cairo_arc(c, q.x, q.y, 12, 0.3, M_PI - 0.3); }, Darker(kVulture, 0.4),
+                2, 0.7);
+          }
+        Fill(
+            cr, [&](cairo_t* c) { Ellipse(c, P(30, -10).x, P(30, -10).y, 30, 14); }, Lighter(kVulture, 0.2),
+            0.4);
       },
       kVulture, 3);
 }
@@ -71,6 +105,7 @@ void VultureHead(cairo_t* cr, Pt c, double angle, Pose pose) {
   cairo_save(cr);
   cairo_translate(cr, c.x, c.y);
   cairo_rotate(cr, angle);
+  cairo_scale(cr, 1.45, 1.45);
   const bool atk = pose == kAttack, dead = pose == kDead;
   // Bald, wrinkled head.
   Body(
@@ -174,7 +209,7 @@ void VultureFigure(cairo_t* cr, Pose pose) {
   if (open <= 0.5)
     for (int side : {-1, 1}) VultureWing(cr, side, {side * 40.0, -210}, open);
   // Neck rising from a fluffy ruff.
-  Pt headAt = atk ? Pt{-20, -300} : dead ? Pt{-30, -310} : Pt{0, -300};
+  Pt headAt = atk ? Pt{-24, -300} : dead ? Pt{-30, -310} : Pt{6, -290};
   Pt neckBase{0, -226};
   Limb(cr, neckBase, headAt, 16, 12, kBareSkin);
   FurryBody(cr, {{-54, -236}, {0, -256}, {54, -236}, {40, -206}, {0, -200}, {-40, -206}}, kRuff, Grey(250), 8,

@@ -257,6 +257,17 @@ void CaveFigure(cairo_t* cr, const CavePose& p, Pose pose) {
     Limb(cr, p.elbow[i], p.hand[i], 19, 16, kCaveSkin);
     FurStrokes(cr, p.elbow[i].x - 14, p.elbow[i].y - 10, p.elbow[i].x + 14, p.elbow[i].y + 20, 9, M_PI / 2,
                kCaveHair, 1.8, 10, 105 + i, 0.5);
+    // A big fist with its knuckles.
+    Pt h = p.hand[i];
+    double dir = std::atan2(h.y - p.elbow[i].y, h.x - p.elbow[i].x);
+    Body(
+        cr, [&](cairo_t* c) { Ellipse(c, h.x, h.y, 19, 17); }, kCaveSkin, 2.5);
+    for (int k = -1; k <= 1; ++k) {
+      Pt q = Polar(h, dir + k * 0.5, 12);
+      Stroke(
+          cr, [&](cairo_t* c) { cairo_arc(c, q.x, q.y, 5, dir - 1.2, dir + 1.2); }, Darker(kCaveSkin, 0.4),
+          1.8);
+    }
   }
   // Head: heavy brow, mane and beard.
   cairo_save(cr);
@@ -329,10 +340,8 @@ void DrawCaveman(cairo_t* cr, Pose pose) {
     p.hand[0] = {-96, -70};
     p.elbow[1] = {108, -150};
     p.hand[1] = {86, -196};
-    CaveFigure(cr, p, pose);
     CaveClub(cr, {86, -190}, -M_PI / 2 - 0.75);
-    Body(
-        cr, [&](cairo_t* c) { Ellipse(c, 86, -196, 17, 15); }, kCaveSkin, 2.5);
+    CaveFigure(cr, p, pose);
   } else if (pose == kAttack) {
     // Both hands heave the club over his head.
     p.head = {0, -214};
@@ -343,9 +352,6 @@ void DrawCaveman(cairo_t* cr, Pose pose) {
     p.hand[1] = {36, -266};
     CaveClub(cr, {-4, -262}, -M_PI / 2 - 0.55);
     CaveFigure(cr, p, pose);
-    for (Pt h : {p.hand[0], p.hand[1]})
-      Body(
-          cr, [&](cairo_t* c) { Ellipse(c, h.x, h.y, 17, 15); }, kCaveSkin, 2.5);
     MotionArcs(cr, {-10, -250}, 130, -M_PI * 0.95, -M_PI * 0.62, 3, 14);
   } else {
     CaveClub(cr, {40, -12}, -0.08);
@@ -648,12 +654,16 @@ const Rgb kLizard = Hex("#c08038"), kLizardBand = Hex("#5a3a1e"), kLizardBelly =
           kLizardEye = Hex("#ffd030");
 
 // Seen from the side, facing left (towards the heroes' side of the screen).
-void LizardLeg(cairo_t* cr, Pt hip, Pt knee, Pt foot, double r, bool front) {
-  Limb(cr, hip, knee, r, r * 0.8, kLizard);
-  Limb(cr, knee, foot, r * 0.8, r * 0.55, kLizard);
-  for (int k = -1; k <= 1; ++k)
-    Claw(cr, foot, r * 0.35, r * 1.0, (front ? M_PI : 0) + (front ? -1 : 1) * 0.2 + k * 0.45 + M_PI / 2 * 0,
-         Hex("#f0e4c8"));
+void LizardLeg(cairo_t* cr, Pt hip, Pt knee, Pt foot, double r, bool near) {
+  Rgb skin = near ? kLizard : Darker(kLizard, 0.3);
+  Limb(cr, hip, knee, r, r * 0.8, skin);
+  Limb(cr, knee, foot, r * 0.8, r * 0.55, skin);
+  // Splayed toes with dark claws, pointing ahead.
+  for (int k = -1; k <= 1; ++k) {
+    Pt toe = Polar(foot, M_PI + k * 0.45, r * 0.9);
+    Limb(cr, foot, toe, r * 0.3, r * 0.22, skin, 1.5);
+    Claw(cr, toe, r * 0.22, r * 0.45, M_PI + k * 0.45 - 0.3, Hex("#3a2a1a"));
+  }
 }
 
 void LizardBody(cairo_t* cr, Pose pose) {
@@ -663,7 +673,7 @@ void LizardBody(cairo_t* cr, Pose pose) {
   if (atk)
     spine = {{250, -30}, {190, -20}, {120, -50}, {60, -110}, {10, -190}, {-40, -250}};
   else
-    spine = {{260, -150}, {230, -60}, {160, -40}, {80, -90}, {-20, -110}, {-100, -140}};
+    spine = {{300, -12}, {230, -22}, {160, -56}, {80, -96}, {-10, -110}, {-100, -148}};
   std::vector<Pt> line = SampleCurve(spine, false, 10);
   // Width along the spine: thin tail, fat belly, neck.
   auto width = [&](double t) {
@@ -684,11 +694,11 @@ void LizardBody(cairo_t* cr, Pose pose) {
   if (atk) {
     LizardLeg(cr, {hipP.x + 10, hipP.y}, {hipP.x + 50, hipP.y + 40}, {hipP.x + 20, -8}, 18, false);
     LizardLeg(cr, {shoulderP.x + 10, shoulderP.y}, {shoulderP.x - 30, shoulderP.y + 10},
-              {shoulderP.x - 60, shoulderP.y - 20}, 15, true);
+              {shoulderP.x - 60, shoulderP.y - 20}, 15, false);
   } else {
-    LizardLeg(cr, {hipP.x + 14, hipP.y}, {hipP.x + 50, hipP.y + 30}, {hipP.x + 34, -8}, 18, false);
-    LizardLeg(cr, {shoulderP.x + 14, shoulderP.y}, {shoulderP.x - 10, shoulderP.y + 40},
-              {shoulderP.x - 4, -8}, 15, true);
+    LizardLeg(cr, {hipP.x + 14, hipP.y}, {hipP.x + 44, hipP.y + 34}, {hipP.x + 30, -8}, 18, false);
+    LizardLeg(cr, {shoulderP.x + 14, shoulderP.y}, {shoulderP.x + 30, shoulderP.y + 50},
+              {shoulderP.x + 10, -8}, 15, false);
   }
   // Back spines along the top.
   for (std::size_t i = line.size() / 5; i + 8 < line.size(); i += 3) {
@@ -736,17 +746,17 @@ void LizardBody(cairo_t* cr, Pose pose) {
       kLizard, 3);
   // Near legs.
   if (atk) {
-    LizardLeg(cr, {hipP.x - 6, hipP.y + 6}, {hipP.x - 30, hipP.y + 60}, {hipP.x - 14, -8}, 22, false);
+    LizardLeg(cr, {hipP.x - 6, hipP.y + 6}, {hipP.x - 30, hipP.y + 60}, {hipP.x - 14, -8}, 22, true);
     LizardLeg(cr, {shoulderP.x - 6, shoulderP.y + 6}, {shoulderP.x - 60, shoulderP.y + 20},
               {shoulderP.x - 90, shoulderP.y - 30}, 18, true);
   } else {
-    LizardLeg(cr, {hipP.x - 6, hipP.y + 8}, {hipP.x - 40, hipP.y + 40}, {hipP.x - 20, -8}, 22, false);
-    LizardLeg(cr, {shoulderP.x - 6, shoulderP.y + 8}, {shoulderP.x - 30, shoulderP.y + 50},
-              {shoulderP.x - 40, -8}, 18, true);
+    LizardLeg(cr, {hipP.x - 6, hipP.y + 8}, {hipP.x - 30, hipP.y + 44}, {hipP.x - 20, -8}, 22, true);
+    LizardLeg(cr, {shoulderP.x - 6, shoulderP.y + 8}, {shoulderP.x - 24, shoulderP.y + 56},
+              {shoulderP.x - 46, -8}, 18, true);
   }
   // Head, turned three-quarters to the heroes.
   Pt h = line.back();
-  double jaw = atk ? 0.7 : 0.12;
+  double jaw = atk ? 0.7 : 0.04;
   cairo_save(cr);
   cairo_translate(cr, h.x, h.y);
   cairo_rotate(cr, atk ? -0.5 : 0.05);
@@ -755,20 +765,24 @@ void LizardBody(cairo_t* cr, Pose pose) {
       cr,
       [&](cairo_t* c) {
         cairo_save(c);
-        cairo_rotate(c, -jaw * 0.5);
-        SmoothClosed(c, {{20, 4}, {-30, 10}, {-74, 12}, {-70, 22}, {-20, 30}, {24, 26}});
+        cairo_translate(c, 20, 6);
+        cairo_rotate(c, -jaw * 0.7);
+        cairo_translate(c, -20, -6);
+        SmoothClosed(c, {{26, 2}, {-30, 8}, {-74, 10}, {-70, 22}, {-20, 30}, {28, 24}});
         cairo_restore(c);
       },
-      kLizardBelly, 2.5);
+      Mix(kLizard, kLizardBelly, 0.35), 2.5);
   if (atk) {
     cairo_save(cr);
-    cairo_rotate(cr, -jaw * 0.5);
-    for (int k = 0; k < 5; ++k) Fang(cr, {-64.0 + k * 14, 12}, 5, 9, -M_PI / 2, Hex("#f4ecd8"));
+    cairo_translate(cr, 20, 6);
+    cairo_rotate(cr, -jaw * 0.7);
+    cairo_translate(cr, -20, -6);
+    for (int k = 0; k < 5; ++k) Fang(cr, {-64.0 + k * 14, 10}, 5, 9, -M_PI / 2, Hex("#f4ecd8"));
     cairo_restore(cr);
     Fill(
         cr,
         [&](cairo_t* c) {
-          SmoothClosed(c, {{10, 0}, {-60, -6}, {-60, 10}, {0, 18}});
+          SmoothClosed(c, {{22, 4}, {-50, -14}, {-66, 20}, {0, 22}});
         },
         Hex("#8a2030"));
   }
