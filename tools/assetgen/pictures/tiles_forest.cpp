@@ -230,7 +230,19 @@ void Stream(Canvas& c) {
   Rng rng(1501);
   for (int i = 0; i < 6; ++i) {
     double x = rng.Uniform(0, 32), y = rng.Uniform(0, 32), l = rng.Uniform(4, 8);
-    Wrapped(cr, 32, [&](cairo_t* c2) { Line(c2, x, y, x + 0.6, y + l, Hex("#a8c8f0"), 1.1, 0.8); });
+    Wrapped(cr, 32, [&](cairo_t* c2) { Line(c2, x, y, x + 0.6, y + l, Hex("#a8c8f0"), 1.1, 0.6); });
+  }
+  // Little standing waves catching the light, a darker trough under each.
+  for (int i = 0; i < 5; ++i) {
+    double x = rng.Uniform(0, 32), y = rng.Uniform(0, 32), w = rng.Uniform(3, 5);
+    Wrapped(cr, 32, [&](cairo_t* c2) {
+      Stroke(
+          c2, [&](cairo_t* c3) { cairo_arc(c3, x, y + 3.2, w * 1.6, M_PI * 1.3, M_PI * 1.7); },
+          Hex("#1e4a80"), 1.1, 0.45);
+      Stroke(
+          c2, [&](cairo_t* c3) { cairo_arc(c3, x, y + 2, w * 1.6, M_PI * 1.3, M_PI * 1.7); }, Hex("#c8e0fa"),
+          0.9, 0.6);
+    });
   }
 }
 

@@ -2,6 +2,7 @@
 // tiles every area shares: teleporter, chest and the worn stone path.
 
 #include <cmath>
+#include <vector>
 
 #include "picture_table.h"
 #include "tile_kit.h"
@@ -335,16 +336,34 @@ void Spikes(Canvas& c) {
     }
 }
 
+// A dark block carved with a faintly glowing sigil.
 void DarkBlock(Canvas& c) {
   Texture(c, [](int x, int y) {
     double n = Fbm(x / 8.0, y / 8.0, 5300, 3, 4);
     double edge = std::min({x, 31 - x, y, 31 - y});
     Rgb col = Mix(kHideDeep, kHideStone, n);
     if (edge < 1) return Hex("#0c0810");
-    if (x < 3 || y < 3) col = Lighter(col, 0.12);
-    if (31 - x < 3 || 31 - y < 3) col = Darker(col, 0.3);
+    if (y < 2) return Mix(Hex("#7a5a8e"), col, 0.3);
+    if (x < 2) return Mix(Hex("#6a4a7e"), col, 0.45);
+    if (31 - x < 3 || 31 - y < 3) col = Darker(col, 0.35);
     return col;
   });
+  cairo_t* cr = c.cr();
+  auto sigil = [](cairo_t* c2) {
+    cairo_new_sub_path(c2);
+    cairo_arc(c2, 16, 16, 8, 0, 2 * M_PI);
+    cairo_move_to(c2, 16, 9);
+    cairo_line_to(c2, 16, 23);
+    cairo_move_to(c2, 11, 12);
+    cairo_line_to(c2, 21, 20);
+    cairo_move_to(c2, 21, 12);
+    cairo_line_to(c2, 11, 20);
+  };
+  Stroke(cr, sigil, Hex("#0a060e"), 2.2);
+  cairo_save(cr);
+  cairo_translate(cr, 0.6, 0.6);
+  Stroke(cr, sigil, Hex("#8a4aa8"), 0.9, 0.8);
+  cairo_restore(cr);
 }
 
 void Statue(Canvas& c) {
@@ -478,16 +497,41 @@ void Chest(Canvas& c) {
       cr, [](cairo_t* c2) { cairo_rectangle(c2, 15.5, 14.5, 1, 2); }, Hex("#2a1a0a"));
 }
 
+// Worn cobbles in a warm grey that suits every area; the ground shows in the
+// joints, so a run of these cells reads as a path.
 void PathSlab(Canvas& c) {
   cairo_t* cr = c.cr();
-  Cel(cr,
-      [](cairo_t* c2) {
-        SmoothClosed(c2, {{3, 5}, {15, 2.5}, {29, 4}, {30, 16}, {28.5, 29}, {16, 30}, {3, 28.5}, {2, 16}},
-                     0.4);
-      },
-      Hex("#9a948a"), {.outline = 1.2, .offset = 1.5});
-  Line(cr, 8, 12, 14, 17, Hex("#6a645a"), 0.9);
-  Line(cr, 20, 22, 25, 20, Hex("#6a645a"), 0.9);
+  struct Stone {
+    std::vector<Pt> pts;
+    Rgb colour;
+  };
+  const Stone stones[] = {
+      {{{2.5, 4}, {9, 2}, {15, 3.5}, {15.5, 10}, {13, 14.5}, {5, 14}, {2, 10}}, Hex("#a8a092")},
+      {{{17.5, 3}, {25, 2}, {30, 5}, {29.5, 13}, {24, 15}, {18, 13.5}}, Hex("#9c9486")},
+      {{{2, 18}, {8, 16.5}, {12.5, 18}, {13, 25}, {10, 29.5}, {3.5, 29}, {2, 24}}, Hex("#989082")},
+      {{{15.5, 17.5}, {22, 16.5}, {29.5, 18}, {30, 25}, {27, 29.5}, {18, 29.5}, {15, 24}}, Hex("#aaa294")},
+  };
+  for (const Stone& st : stones) {
+    Fill(
+        cr,
+        [&](cairo_t* c2) {
+          cairo_save(c2);
+          cairo_translate(c2, 0.8, 1.2);
+          SmoothClosed(c2, st.pts, 0.5);
+          cairo_restore(c2);
+        },
+        Hex("#3a342c"), 0.85);
+    Cel(cr, [&](cairo_t* c2) { SmoothClosed(c2, st.pts, 0.5); }, st.colour,
+        {.outline = 1.0, .shade = 0.3, .light = 0.35, .offset = 1.6, .outlineDark = 0.65});
+  }
+  // Wear: a crack, a chip and a little moss in a joint.
+  Line(cr, 20, 7, 23, 10, Hex("#6a645a"), 0.9);
+  Line(cr, 23, 10, 26, 9, Hex("#6a645a"), 0.9);
+  Line(cr, 6, 22, 9, 25, Hex("#6a645a"), 0.9);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 15.5, 15.5, 2.2, 1.4); }, Hex("#5a7a3a"), 0.9);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 14.8, 15, 1, 0.7); }, Hex("#8ab05a"), 0.9);
 }
 
 }  // namespace
