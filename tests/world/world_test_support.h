@@ -45,6 +45,7 @@ class WorldTest : public ::testing::Test {
     AddWorldScreens(g(), hooks);
     // What a frame drew, kept before the loop clears the canvas.
     hooks.drawOverlay = [this] { shown = platform.draws; };
+    hooks.playSound = [this](int code) { sounds.push_back(code); };
   }
 
   Game& g() { return *game_; }
@@ -152,12 +153,20 @@ class WorldTest : public ::testing::Test {
     return false;
   }
 
+  bool TextStartsWith(const std::string& start) const {
+    for (const auto& t : platform.TextTrace()) {
+      if (t.text.rfind(start, 0) == 0) return true;
+    }
+    return false;
+  }
+
   int Party(int field) { return g().PartyState[field]; }
 
   FakePlatform platform;
   std::unique_ptr<Game> game_;
   LoopHooks hooks;
   std::vector<FakePlatform::DrawCall> shown;
+  std::vector<int> sounds;  // every sound code played, in order
   bool calm = true;
   std::uint32_t calmSeed = SeedForRoll(77);
 };

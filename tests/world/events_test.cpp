@@ -1,0 +1,288 @@
+// World events: the level table, filling and opening chests, random
+// attacks and their banner, teleporters, area introductions, the speech
+// box and the portal.
+
+#include <algorithm>
+
+#include "items/item_database.h"
+#include "world/level_table.h"
+#include "world_test_support.h"
+
+namespace vv::test {
+namespace {
+
+class EventsTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    NewGame();
+    PlaceParty(3, 1, 256, 256);
+    Frames(1);
+    sounds.clear();
+  }
+  // Steps with the next encounter roll coming out as `roll`.
+  void StepWithRoll(int key, int roll) {
+    calm = false;
+    SeedRandom(g(), SeedForRoll(roll));
+    platform.ScriptKey(key, true);
+    Frames(1);
+    platform.ScriptKey(key, false);
+    calm = true;
+    Frames(1);
+  }
+  int Item(int level, int row, int field) { return g().LevelTable[level][row][field]; }
+};
+
+TEST_F(EventsTest, LevelTableFollowsItsRules) {
+  // Properties: music and background by area, the dark cavern.
+  EXPECT_EQ(Item(1, 0, level::Music), 1);
+  EXPECT_EQ(Item(2, 0, level::Background), 1);
+  EXPECT_EQ(Item(5, 0, level::Music), 2);
+  EXPECT_EQ(Item(5, 0, level::Dark), 1);
+  EXPECT_EQ(Item(7, 0, level::Dark), 0);
+  EXPECT_EQ(Item(15, 0, level::Background), 5);
+  EXPECT_EQ(Item(16, 0, level::Music), 0);
+  // Monsters.
+  EXPECT_EQ(Item(1, 100, level::Monster), 1);
+  EXPECT_EQ(Item(2, 49, level::Monster), 1);
+  EXPECT_EQ(Item(2, 50, level::Monster), 2);
+  EXPECT_EQ(Item(9, 33, level::Monster), 7);
+  EXPECT_EQ(Item(9, 34, level::Monster), 8);
+  EXPECT_EQ(Item(9, 66, level::Monster), 8);
+  EXPECT_EQ(Item(9, 67, level::Monster), 9);
+  // Items of level 5: weapon tier 7, guard tier 4, area 2.
+  const int expected[][3] = {{10, 1, 5}, {11, 1, 6}, {21, 1, 7}, {30, 1, 7}, {31, 2, 3}, {42, 2, 4},
+                             {52, 3, 2}, {62, 3, 2}, {63, 4, 3}, {71, 4, 4}, {79, 5, 2}, {81, 5, 2},
+                             {82, 6, 1}, {94, 6, 1}, {95, 6, 2}, {97, 6, 3}, {99, 6, 4}, {100, 6, 4}};
+  for (const auto& e : expected) {
+    EXPECT_EQ(Item(5, e[0], level::ItemCategory), e[1]) << "row " << e[0];
+    EXPECT_EQ(Item(5, e[0], level::ItemNumber), e[2]) << "row " << e[0];
+  }
+  EXPECT_EQ(Item(15, 1, level::ItemNumber), 18);  // weapon tier 20 - 2
+  EXPECT_EQ(Item(15, 51, level::ItemNumber), 10);
+  // Levels 1 and 2 have their own rows.
+  EXPECT_EQ(Item(1, 15, level::ItemNumber), 1);
+  EXPECT_EQ(Item(1, 16, level::ItemNumber), 2);
+  EXPECT_EQ(Item(1, 51, level::ItemCategory), 2);
+  EXPECT_EQ(Item(1, 63, level::ItemCategory), 4);
+  EXPECT_EQ(Item(2, 30, level::ItemNumber), 3);
+  EXPECT_EQ(Item(2, 78, level::ItemNumber), 2);
+  for (int level = 1; level <= 15; ++level) {
+    for (int row = 1; row <= 100; ++row) {
+      const int c = Item(level, row, level::ItemCategory), n = Item(level, row, level::ItemNumber);
+      EXPECT_GT(ItemStats(c, n, item::ImageWidth), 0) << "level " << level << " row " << row;
+    }
+  }
+}
+
+TEST_F(EventsTest, ChestsHoldTwoOrThreeItemsOfTwoLevelsFurtherOn) {
+  int chests = 0, threes = 0;
+  for (std::uint32_t seed = 1; seed <= 100; ++seed) {
+    SeedRandom(g(), seed);
+    FillChests(g());
+    for (int n = 1; n <= 20; ++n) {
+      const int* record = ChestRecord(g(), n);
+      const int level = std::min(n + 2, 15);
+      ASSERT_TRUE(record[chest::Count] == 2 || record[chest::Count] == 3);
+      EXPECT_EQ(record[chest::Opened], 0);
+      for (int k = 1; k <= 3; ++k) {
+        const int c = record[2 * k - 1], number = record[2 * k];
+        if (k > record[chest::Count]) {
+          EXPECT_EQ(c, 0);
+          continue;
+        }
+        bool found = false;
+        for (int row = 1; row <= 100 && !found; ++row) {
+          found = Item(level, row, level::ItemCategory) == c && Item(level, row, level::ItemNumber) == number;
+        }
+        EXPECT_TRUE(found) << "chest " << n << " item " << k;
+      }
+      ++chests;
+      threes += record[chest::Count] == 3;
+    }
+  }
+  EXPECT_GT(threes, chests * 45 / 100);
+  EXPECT_LT(threes, chests * 55 / 100);
+  // A level-1 chest can hold a level-3 weapon (weapon tier 4), never a level-1 one.
+  bool tier4 = false;
+  for (std::uint32_t seed = 1; seed <= 300 && !tier4; ++seed) {
+    SeedRandom(g(), seed);
+    FillChests(g());
+    const int* record = ChestRecord(g(), 1);
+    for (int k = 1; k <= 3; ++k) tier4 |= record[2 * k - 1] == 1 && record[2 * k] == 4;
+  }
+  EXPECT_TRUE(tier4);
+}
+
+TEST_F(EventsTest, OpeningAChestFillsTheLootAndShowsItsBanner) {
+  PutTile(3, 1, KIND_FLOOR, IMAGE_CHEST, 288, 256, 32);
+  int* record = ChestRecord(g(), 1);
+  record[1] = 1, record[2] = 4, record[3] = 6, record[4] = 2, record[5] = 0, record[6] = 0, record[7] = 2;
+  g().ScreenReady = 0;
+  Frames(1);
+  StepWithRoll(KEY_RIGHT, 5);  // a roll that would attack: a chest banner allows none
+  EXPECT_EQ(g().LootCount, 2);
+  EXPECT_EQ(g().LootList[1][1], 1);
+  EXPECT_EQ(g().LootList[1][2], 4);
+  EXPECT_EQ(g().LootList[1][3], ItemStats(1, 4, item::MaxCondition));
+  EXPECT_EQ(g().LootList[2][3], ItemStats(6, 2, item::MaxCondition));
+  EXPECT_EQ(g().LootList[3][1], 0);
+  EXPECT_EQ(record[chest::Opened], 1);
+  EXPECT_EQ(g().AttackBanner, 0);
+  EXPECT_EQ(sounds, std::vector<int>{SOUND_CHEST});
+  EXPECT_TRUE(TextDrawn("YOU FOUND A CHEST!"));
+  EXPECT_TRUE(DrawsOf("tile1_12.png").empty());
+
+  Press(KEY_RIGHT);  // no walking while the banner runs
+  EXPECT_EQ(Party(PartyX), 288);
+  Frames(150 - g().ChestBanner);  // the banner's last frame asks for the loot screen
+  EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
+  Frames(1);
+  EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
+  Press(KEY_ESCAPE);  // the stand-in loot screen lets it all go
+  EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
+  EXPECT_EQ(g().LootCount, 0);
+
+  Press(KEY_LEFT);
+  Press(KEY_RIGHT);  // an opened chest is only a place to stand
+  EXPECT_EQ(g().ChestBanner, 0);
+  EXPECT_EQ(g().ChestPos[1], ABSENT);
+}
+
+TEST_F(EventsTest, ANineAttacksATenDoesNot) {
+  StepWithRoll(KEY_RIGHT, 10);
+  EXPECT_EQ(g().AttackBanner, 0);
+  StepWithRoll(KEY_RIGHT, 9);
+  EXPECT_GT(g().AttackBanner, 0);
+  EXPECT_EQ(sounds.back(), SOUND_ATTACK);
+  EXPECT_TRUE(TextDrawn("YOU ARE ATTACKED!"));
+  g().MusicLevel = 1000;
+  Press(KEY_RIGHT);  // the banner holds the party
+  EXPECT_EQ(Party(PartyX), 320);
+  EXPECT_EQ(g().MusicLevel, 998);  // and fades the music, a step a frame
+  Frames(125 - g().AttackBanner);
+  EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
+  Frames(1);
+  EXPECT_EQ(g().GameScreen, SCREEN_COMBAT);
+  Press(KEY_SPACE);  // the stand-in battle ends on any key
+  EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
+  EXPECT_EQ(g().AttackBanner, 0);
+}
+
+TEST_F(EventsTest, RestingCanBeInterruptedAndTurningRollsNothing) {
+  StepWithRoll(KEY_SPACE, 3);
+  EXPECT_GT(g().AttackBanner, 0);
+
+  NewGame();
+  PutTile(3, 1, KIND_OBSTACLE, 1, 288, 256, 32);
+  PlaceParty(3, 1, 256, 256);
+  Frames(1);
+  calm = false;
+  SeedRandom(g(), 77);
+  const std::mt19937 before = g().Random;
+  platform.ScriptKey(KEY_RIGHT, true);
+  Frames(1);
+  platform.ScriptKey(KEY_RIGHT, false);
+  Frames(1);
+  EXPECT_EQ(Party(Facing), 2);
+  EXPECT_TRUE(g().Random == before);
+}
+
+TEST_F(EventsTest, AFiftyMakesAHeroSpeakWhenCommentsAreOn) {
+  g().OptionFlags[OPTION_COMMENTS] = 0;
+  StepWithRoll(KEY_RIGHT, 50);
+  EXPECT_EQ(g().SpeechKind, SPEECH_NONE);
+  EXPECT_EQ(g().CommentPool[1][0], 10);
+
+  g().OptionFlags[OPTION_COMMENTS] = 1;
+  StepWithRoll(KEY_RIGHT, 50);
+  EXPECT_EQ(g().SpeechKind, SPEECH_HERO);
+  EXPECT_EQ(g().AttackBanner, 0);
+  EXPECT_EQ(g().CommentPool[1][0], 9);
+  EXPECT_EQ(std::count(g().CommentPool[1] + 1, g().CommentPool[1] + 11, g().SpeechComment), 0);
+  EXPECT_TRUE(TextDrawn(g().HeroNames[g().SpeechHero] + " speaks"));
+}
+
+TEST_F(EventsTest, TeleportersLandOneStepBeyondTheOtherOne) {
+  PutTile(3, 1, KIND_FLOOR, IMAGE_TELEPORTER, 288, 256, 32);
+  PutTile(3, 1, KIND_FLOOR, IMAGE_TELEPORTER, 800, 96, 32);
+  PutTile(3, 1, KIND_OBSTACLE, 1, 832, 96, 32);  // the landing is not tested for obstacles
+  g().ScreenReady = 0;
+  Frames(1);
+  Press(KEY_RIGHT);
+  EXPECT_EQ(Party(PartyX), 832);
+  EXPECT_EQ(Party(PartyY), 96);
+  EXPECT_EQ(sounds.back(), SOUND_TELEPORT);
+
+  PlaceParty(3, 1, 800, 64);
+  Frames(1);
+  Press(KEY_DOWN);  // into teleporter 2 going down: out below teleporter 1
+  EXPECT_EQ(Party(PartyX), 288);
+  EXPECT_EQ(Party(PartyY), 288);
+}
+
+TEST_F(EventsTest, EachAreaIsIntroducedOnce) {
+  for (int& shown : g().AreaIntroShown) shown = 0;
+  Frames(1);
+  EXPECT_EQ(g().SpeechKind, SPEECH_AREA_INTRO);
+  EXPECT_TRUE(TextDrawn("Area 1"));
+  EXPECT_EQ(g().AreaIntroShown[1], 1);
+  Frames(60);
+  Press(KEY_ENTER);
+
+  PlaceParty(1, 1, 320, 0);  // level 3, at the way north into the cavern
+  Frames(1);
+  EXPECT_EQ(g().SpeechKind, SPEECH_NONE);
+  Press(KEY_UP);
+  EXPECT_EQ(g().CurrentLevel, 4);
+  EXPECT_EQ(g().SpeechKind, SPEECH_AREA_INTRO);
+  EXPECT_TRUE(TextDrawn("Area 2"));
+  EXPECT_TRUE(TextStartsWith("You try to keep your wits"));
+  Frames(60);
+  Press(KEY_ENTER);
+  Press(KEY_DOWN);
+  Press(KEY_UP);
+  EXPECT_EQ(g().CurrentLevel, 4);
+  EXPECT_EQ(g().SpeechKind, SPEECH_NONE);
+}
+
+TEST_F(EventsTest, TheSpeechBoxWaitsSixtyFramesBeforeItCanBeClosed) {
+  OpenSpeechBox(g(), SPEECH_AREA_INTRO, 0, 0);
+  for (int i = 0; i < 30; ++i) {
+    Press(i % 2 ? KEY_ESCAPE : KEY_ENTER);
+    EXPECT_EQ(g().SpeechKind, SPEECH_AREA_INTRO) << "frame " << 2 * i + 1;
+    // Frame 60 shows that the box can be closed now.
+    EXPECT_EQ(TextDrawn("Click to continue"), i == 29);
+  }
+  Frames(1);
+  EXPECT_TRUE(TextDrawn("Click to continue"));
+  Click(100, 100, MOUSE_RIGHT);
+  EXPECT_EQ(g().SpeechKind, SPEECH_NONE);
+  EXPECT_EQ(Party(PartyX), 256);  // the click closed the box and did nothing else
+}
+
+TEST_F(EventsTest, ThePortalSpeaksAndThenAttacks) {
+  PlaceParty(2, 4, 256, 288);  // level 15
+  Frames(1);
+  Press(KEY_RIGHT);
+  EXPECT_EQ(g().PortalEventFlag, 1);
+  EXPECT_EQ(g().SpeechKind, SPEECH_HERO);
+  EXPECT_TRUE(TextDrawn("BIRGIT speaks"));
+  EXPECT_TRUE(TextStartsWith("What is the purpose of this strange portal?"));
+  Frames(60);
+  sounds.clear();
+  Press(KEY_ENTER);
+  EXPECT_EQ(g().SpeechKind, SPEECH_NONE);
+  EXPECT_GT(g().AttackBanner, 0);
+  EXPECT_EQ(sounds, std::vector<int>{SOUND_ATTACK});
+  Frames(125);
+  EXPECT_EQ(g().GameScreen, SCREEN_COMBAT);
+  EXPECT_EQ(g().PortalEventFlag, 1);    // until the battle is set up
+  platform.ScriptKey(KEY_SPACE, true);  // the stand-in battle ends, as a battle would
+  Frames(1);
+  EXPECT_EQ(g().PortalEventFlag, 0);
+  EXPECT_EQ(g().AttackBanner, 0);
+  EXPECT_EQ(g().PendingScreen, SCREEN_WORLD);
+}
+
+}  // namespace
+}  // namespace vv::test
