@@ -549,7 +549,7 @@ static void DrawCrabBody(cairo_t* cr, Pose pose) {
 
 // ------------------------------------------------------------------ Bat
 namespace {
-const Rgb kBatFur = Hex("#5a3e5e"), kBatWing = Hex("#4a2c4c"), kBatInner = Hex("#d08a98"),
+const Rgb kBatFur = Hex("#6e4e74"), kBatWing = Hex("#5e3a62"), kBatInner = Hex("#d08a98"),
           kBatEye = Hex("#ff3a2a");
 
 void BatWing(cairo_t* cr, int side, Pt root, double lift, double span) {

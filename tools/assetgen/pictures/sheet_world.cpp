@@ -118,12 +118,14 @@ int TextSheet(const std::map<std::string, RgbaImage>& images, const std::filesys
 }
 
 // Paints an image at (x, y) multiplied by a light colour, the way the game
-// tints the world. Masked pictures drop pixels under half alpha.
+// tints the world. Masked pictures lose their mask colour and keep their
+// soft edges.
 void PaintLit(cairo_t* cr, const RgbaImage& img, double x, double y, Rgb light, bool masked) {
   RgbaImage lit = img;
   for (std::size_t i = 0; i + 3 < lit.pixels.size(); i += 4) {
-    for (int k = 0; k < 3; ++k) lit.pixels[i + k] = std::uint8_t(lit.pixels[i + k] * (&light.r)[k] / 255.0);
-    if (masked) lit.pixels[i + 3] = lit.pixels[i + 3] >= 128 ? 255 : 0;
+    std::uint8_t* p = &lit.pixels[i];
+    if (masked && p[0] == 255 && p[1] == 255 && p[2] == 255) p[3] = 0;
+    for (int k = 0; k < 3; ++k) p[k] = std::uint8_t(p[k] * (&light.r)[k] / 255.0);
   }
   cairo_surface_t* s = SurfaceFromImage(lit);
   cairo_set_source_surface(cr, s, x, y);
@@ -212,7 +214,8 @@ int WorldSheet(const std::map<std::string, RgbaImage>& images, const std::filesy
 }
 
 // A monster in its three poses on its home area's battle background, drawn
-// the way the combat screen does: bottom centre at (512, 591).
+// the way the combat screen does: bottom centre at (512, 591), both at half
+// light in the cavern.
 int BattleSheet(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir, int n) {
   static const int kHome[17] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 5};
   std::string back = "comback_" + std::to_string(kHome[n]) + ".png";
@@ -224,8 +227,9 @@ int BattleSheet(const std::map<std::string, RgbaImage>& images, const std::files
     std::string name = "monster_" + std::to_string(n) + kSuffix[p] + ".png";
     if (!images.count(name)) continue;
     const RgbaImage& m = images.at(name);
-    PaintLit(cr, images.at(back), p * 1024, 0, {255, 255, 255}, false);
-    PaintLit(cr, m, p * 1024 + 512 - m.width / 2, 591 - m.height, {255, 255, 255}, true);
+    const Rgb light = kHome[n] == 2 ? Rgb{127, 127, 127} : Rgb{255, 255, 255};
+    PaintLit(cr, images.at(back), p * 1024, 0, light, false);
+    PaintLit(cr, m, p * 1024 + 512 - m.width / 2, 591 - m.height, light, true);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
     cairo_rectangle(cr, p * 1024 + 320, 0, 384, 80);
     cairo_fill(cr);
