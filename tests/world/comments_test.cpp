@@ -1,0 +1,97 @@
+// The heroes' comments: fifty lines, "@" in exactly the eleven that name
+// the other hero, each said once a game, and fitting the speech box.
+
+#include "shell/text.h"
+#include "world_test_support.h"
+
+namespace vv::test {
+namespace {
+
+class CommentsTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    NewGame();
+    PlaceParty(3, 1, 256, 256);
+    Frames(1);
+  }
+};
+
+TEST_F(CommentsTest, FiftyLinesWithTheOtherHeroNamedInElevenOfThem) {
+  const std::vector<std::pair<int, int>> named = {{1, 1}, {2, 5}, {2, 7},  {2, 9}, {3, 9}, {3, 10},
+                                                  {4, 4}, {4, 9}, {4, 10}, {5, 3}, {5, 10}};
+  int count = 0;
+  for (int s = 1; s <= 7; ++s) {
+    for (int n = 1; n <= 10; ++n) {
+      const std::string& text = g().CommentText[s][n];
+      if (s > 5) {
+        EXPECT_TRUE(text.empty());
+        continue;
+      }
+      ASSERT_FALSE(text.empty()) << s << "/" << n;
+      ++count;
+      const auto marks = std::count(text.begin(), text.end(), '@');
+      const bool listed = std::find(named.begin(), named.end(), std::make_pair(s, n)) != named.end();
+      EXPECT_EQ(marks, listed ? 1 : 0) << s << "/" << n << ": " << text;
+      // Every line fits the four lines of the box, with the longest name.
+      std::string said = text;
+      if (marks) said.replace(said.find('@'), 1, "WWWWWWWW");
+      WrapText(g(), 402, said);
+      EXPECT_TRUE(g().WrapLines[5].empty()) << text;
+      std::size_t shown = 0;
+      for (int line = 1; line <= 4; ++line) shown += g().WrapLines[line].size();
+      EXPECT_GE(shown + 3, said.size()) << text;  // nothing lost but the spaces at the breaks
+    }
+  }
+  EXPECT_EQ(count, 50);
+  EXPECT_EQ(
+      g().CommentText[1][1],
+      "I am the mightiest warrior this world has ever seen! Well, at least mightier than this weakling @!");
+  const auto said = [&](int s, const std::string& text) {
+    for (int n = 1; n <= 10; ++n) {
+      if (g().CommentText[s][n] == text) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(
+      said(2, "If we find some new equipment, give them to me. Unlike @, I'll put them to good use."));
+  EXPECT_TRUE(said(3, "We are a good team, @. I consider myself the leader but together we are unbeatable!"));
+  EXPECT_TRUE(said(4, "Who carved these pumpkins? vorgash? Perhaps he has a sense of humor."));
+  EXPECT_TRUE(said(
+      5, "I've heard a rumor that vorgash resembles a huge, frenzied gorilla. I do hope it's just a rumor."));
+}
+
+TEST_F(CommentsTest, EachCommentIsSaidOnceAndThePoolClosesUp) {
+  calm = false;
+  std::vector<int> heard;
+  for (int i = 0; i < 12; ++i) {
+    SeedRandom(g(), SeedForRoll(50));
+    RollComment(g(), 50);
+    if (g().SpeechKind == SPEECH_NONE) break;
+    heard.push_back(g().SpeechComment);
+    const int n = g().CommentPool[1][0];
+    EXPECT_EQ(n, 9 - i);
+    for (int k = n + 1; k <= 10; ++k) EXPECT_EQ(g().CommentPool[1][k], 0);
+    g().SpeechKind = SPEECH_NONE;
+  }
+  ASSERT_EQ(heard.size(), 10u);
+  std::sort(heard.begin(), heard.end());
+  for (int n = 1; n <= 10; ++n) EXPECT_EQ(heard[static_cast<std::size_t>(n - 1)], n);
+  EXPECT_EQ(g().CommentPool[2][0], 10);  // the other areas keep theirs
+
+  RollComment(g(), 49);
+  EXPECT_EQ(g().SpeechKind, SPEECH_NONE);
+}
+
+TEST_F(CommentsTest, TheMarkNamesTheHeroWhoIsNotSpeaking) {
+  EXPECT_EQ(CommentLine(g(), 2, 1),
+            "I am the mightiest warrior this world has ever seen! Well, at least mightier than this weakling "
+            "ARNE!");
+  EXPECT_EQ(CommentLine(g(), 1, 1).find("weakling BIRGIT!"), 87u);
+  OpenSpeechBox(g(), SPEECH_HERO, 1, 1);
+  Frames(1);
+  EXPECT_TRUE(TextDrawn("ARNE speaks"));
+  EXPECT_TRUE(TextStartsWith("I am the mightiest warrior"));
+}
+
+}  // namespace
+}  // namespace vv::test
