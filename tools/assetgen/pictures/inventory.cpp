@@ -82,22 +82,38 @@ void InvSlot(Canvas& c) {
 }
 
 void InvBack(Canvas& c) {
-  // Dark oak planks, four to a tile, seamless at 100.
+  // Dark oak planks, four to a tile, seamless at 100: each plank its own
+  // tone, flowing grain, a knot, and nail heads beside the joints.
   c.ForEachPixel([](int x, int y, std::uint8_t* p) {
     int plank = y / 25;
     int ly = y % 25;
-    double grain = Fbm(x / 50.0 * 2, y / 25.0 * 4 + plank * 3, 700 + plank, 3, 2);
-    double streak = 0.5 + 0.5 * std::sin((ly + grain * 8) * 0.9);
-    Rgb base = Mix(Hex("#3a2418"), Hex("#4e3222"), Hash01(plank, 0, 701));
-    Rgb col = Mix(base, Hex("#2a180e"), streak * 0.35);
+    int seam = (plank % 2) ? 50 : 0;
+    int lx = (x - seam + 100) % 100;
+    double warp = Fbm(x / 25.0, plank * 1.7, 700 + plank, 3, 4);
+    double grain = std::sin((ly * 0.55 + warp * 7) * 2.1);
+    Rgb base = Mix(Hex("#3a2418"), Hex("#583824"), Hash01(plank, 0, 701));
+    Rgb col = Mix(base, Hex("#2a180e"), (0.5 + 0.5 * grain) * 0.3);
+    if (grain > 0.9) col = Mix(col, Hex("#1e1008"), 0.45);
+    // A knot in the third plank.
+    if (plank == 2) {
+      double dx = (lx - 64) / 1.8, dy = ly - 12.0, d = std::sqrt(dx * dx + dy * dy);
+      if (d < 7) col = Mix(col, Hex("#2a180c"), 0.15 + 0.2 * std::sin(d * 1.8));
+      if (d < 2) col = Mix(col, Hex("#1a0e06"), 0.5);
+    }
     if (ly == 0)
       col = Hex("#140a06");
     else if (ly == 1)
-      col = Mix(col, Hex("#6a4a32"), 0.5);
-    else if (ly == 24)
-      col = Mix(col, Hex("#140a06"), 0.6);
-    int seam = (plank % 2) ? 50 : 0;
-    if (x == seam) col = Hex("#140a06");
+      col = Mix(col, Hex("#7a5638"), 0.5);
+    else if (ly >= 23)
+      col = Mix(col, Hex("#140a06"), ly == 24 ? 0.6 : 0.3);
+    if (lx == 0) col = Hex("#140a06");
+    if (lx == 1) col = Mix(col, Hex("#7a5638"), 0.35);
+    if (lx == 99) col = Mix(col, Hex("#140a06"), 0.4);
+    // Nail heads by the joint.
+    for (int nx : {4, 95}) {
+      double d = std::hypot(lx - nx, ly - 12.5);
+      if (d < 2.2) col = Mix(Hex("#1a1614"), Hex("#8a8078"), d < 1.0 && lx <= nx ? 0.8 : 0.1);
+    }
     p[0] = std::uint8_t(col.r);
     p[1] = std::uint8_t(col.g);
     p[2] = std::uint8_t(col.b);
