@@ -1,0 +1,231 @@
+// A new game walked from the start to the portal through the real frame
+// loop: every screen crossed, every chest on the way opened, every speech
+// box answered, every banner waited out and every stand-in screen left.
+// On the game's own map when it carries the real world (the portal stands
+// on level 15), else on a small world built here.
+
+#include <deque>
+#include <map>
+#include <optional>
+
+#include "world_test_support.h"
+
+namespace vv::test {
+namespace {
+
+struct Cell {
+  int x, y;
+  bool operator==(const Cell&) const = default;
+};
+
+struct Step {
+  int direction;  // 1 up, 2 right, 3 down, 4 left
+  Cell after;     // where the party stands after it (off the screen when leaving)
+};
+
+class WalkScenarioTest : public WorldTest {
+ protected:
+  // The shortest walk on the current screen from the party to `goal`, or
+  // off the screen into the level after this one when there is no goal.
+  std::optional<std::vector<Step>> Plan(std::optional<Cell> goal) {
+    const Cell start{Party(PartyX) / 32, Party(PartyY) / 32};
+    std::map<std::pair<int, int>, std::pair<Cell, Step>> from;
+    std::deque<Cell> open{start};
+    from[{start.x, start.y}] = {start, {0, start}};
+    const int next = g().CurrentLevel + 1;
+    while (!open.empty()) {
+      const Cell c = open.front();
+      open.pop_front();
+      for (int d = 1; d <= 4; ++d) {
+        int x = c.x * 32, y = c.y * 32;
+        StepFrom(d, x, y);
+        if (MoveBlocked(g(), x, y)) continue;
+        Cell to{x / 32, y / 32};
+        const bool off = x < 0 || y < 0 || x > 992 || y > 576;
+        if (off) {
+          int column = Party(ScreenColumn), row = Party(ScreenRow);
+          column += d == 2 ? 1 : d == 4 ? -1 : 0;
+          row += d == 1 ? 1 : d == 3 ? -1 : 0;
+          if (goal || LevelOfScreen(g(), column, row) != next) continue;
+          return Unwind(from, c, Step{d, Cell{x, y}});
+        }
+        for (int k = 1; k <= 2; ++k) {
+          if (g().TeleporterPos[k][1] != x || g().TeleporterPos[k][2] != y) continue;
+          int lx = g().TeleporterPos[3 - k][1], ly = g().TeleporterPos[3 - k][2];
+          StepFrom(d, lx, ly);
+          to = Cell{lx / 32, ly / 32};
+          break;
+        }
+        if (to.x < 0 || to.x > 31 || to.y < 0 || to.y > 18 || from.count({to.x, to.y})) continue;
+        const bool portal = g().CurrentLevel == 15 && to == Cell{9, 9};
+        if (portal && !(goal && *goal == to)) continue;  // the portal only at the very end
+        from[{to.x, to.y}] = {c, Step{d, Cell{to.x * 32, to.y * 32}}};
+        if (goal && *goal == to) return Unwind(from, to, std::nullopt);
+        open.push_back(to);
+      }
+    }
+    return std::nullopt;
+  }
+
+  std::vector<Step> Unwind(const std::map<std::pair<int, int>, std::pair<Cell, Step>>& from, Cell end,
+                           std::optional<Step> last) {
+    std::vector<Step> steps;
+    if (last) steps.push_back(*last);
+    for (Cell c = end; from.at({c.x, c.y}).second.direction != 0; c = from.at({c.x, c.y}).first) {
+      steps.push_back(from.at({c.x, c.y}).second);
+    }
+    return {steps.rbegin(), steps.rend()};
+  }
+
+  // Answers whatever holds the walk up until the party can move again.
+  void Settle() {
+    for (int guard = 0; guard < 2000; ++guard) {
+      if (g().GameScreen == SCREEN_COMBAT) {
+        ++battles;
+        Press(KEY_SPACE);
+      } else if (g().GameScreen == SCREEN_LOOT) {
+        ++loots;
+        Press(KEY_ESCAPE);
+      } else if (g().GameScreen != SCREEN_WORLD) {
+        Press(KEY_ESCAPE);
+      } else if (g().SpeechKind != SPEECH_NONE) {
+        if (g().SpeechKind == SPEECH_AREA_INTRO) ++intros;
+        if (g().SpeechKind == SPEECH_HERO) ++comments;
+        Frames(g().SpeechDelay);
+        Press(KEY_ENTER);
+      } else if (!ExplorationInputFree(g()) || g().ScreenReady == 0 || g().PendingScreen != 0) {
+        Frames(1);
+      } else {
+        return;
+      }
+    }
+    FAIL() << "the walk is stuck";
+  }
+
+  void Walk(const std::vector<Step>& steps) {
+    for (const Step& s : steps) {
+      Settle();
+      static constexpr int KEYS[5] = {0, KEY_UP, KEY_RIGHT, KEY_DOWN, KEY_LEFT};
+      const int level = g().CurrentLevel;
+      platform.ScriptKey(KEYS[s.direction], true);
+      Frames(1);
+      platform.ScriptKey(KEYS[s.direction], false);
+      const bool leaving = s.after.x < 0 || s.after.y < 0 || s.after.x > 992 || s.after.y > 576;
+      if (leaving) {
+        Frames(1);
+        ASSERT_EQ(g().CurrentLevel, level + 1);
+      } else {
+        ASSERT_EQ(Party(PartyX), s.after.x) << "level " << level;
+        ASSERT_EQ(Party(PartyY), s.after.y) << "level " << level;
+        Frames(1);
+      }
+      ++steps_;
+    }
+  }
+
+  bool RealWorld() {
+    if (!LoadWorldMap(g())) return false;
+    for (int t = 1; t <= MAP_SLOTS; ++t) {
+      const int* f = g().MapArray[2][4][t];
+      if (f[tile::Kind] == KIND_FLOOR && f[tile::Image] == IMAGE_PORTAL && f[tile::X] == 288 &&
+          f[tile::Y] == 288) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // Bare screens with the openings the snake needs, a chest on each level
+  // but the last, a teleporter pair on level 3 across a wall, the portal.
+  void BuildSmallWorld() {
+    ClearMap();
+    for (int c = 1; c <= 3; ++c) {
+      for (int r = 1; r <= 5; ++r) {
+        const int level = g().LevelGrid[c][r];
+        if (level == 0) continue;
+        const auto open = [&](int dc, int dr) {
+          const int other = LevelOfScreen(g(), c + dc, r + dr);
+          return other == level - 1 || other == level + 1;
+        };
+        for (int x = 0; x < 32; ++x) {
+          if (!(open(0, 1) && x == 15)) PutTile(c, r, KIND_OBSTACLE, 2, 32 * x, 0, 32);
+          if (!(open(0, -1) && x == 15)) PutTile(c, r, KIND_OBSTACLE, 2, 32 * x, 576, 32);
+        }
+        for (int y = 1; y < 18; ++y) {
+          if (!(open(-1, 0) && y == 9)) PutTile(c, r, KIND_OBSTACLE, 2, 0, 32 * y, 32);
+          if (!(open(1, 0) && y == 9)) PutTile(c, r, KIND_OBSTACLE, 2, 992, 32 * y, 32);
+        }
+        if (level < 15) PutTile(c, r, KIND_FLOOR, IMAGE_CHEST, 64, 64, 32);
+        PutTile(c, r, KIND_OBSTACLE, 6, 640, 320, 128);
+      }
+    }
+    // Level 3 is cut in two by a wall down the middle.
+    for (int y = 1; y < 18; ++y) PutTile(1, 1, KIND_OBSTACLE, 8, 512, 32 * y, 32);
+    PutTile(1, 1, KIND_FLOOR, IMAGE_TELEPORTER, 608, 288, 32);
+    PutTile(1, 1, KIND_FLOOR, IMAGE_TELEPORTER, 416, 288, 32);
+    PutTile(2, 4, KIND_FLOOR, IMAGE_PORTAL, 288, 288, 32);
+  }
+
+  int steps_ = 0, battles = 0, loots = 0, intros = 0, comments = 0;
+};
+
+TEST_F(WalkScenarioTest, ANewGameWalksTheWorldToThePortal) {
+  const bool real = RealWorld();
+  ResetGameTables(g());
+  if (!real) {
+    BuildSmallWorld();
+    ResetGameTables(g());  // the chests of the small world
+  }
+  for (int h = 1; h <= 2; ++h) {
+    g().HeroNames[h] = h == 1 ? "ARNE" : "BIRGIT";
+    g().HeroStats[h][hero::MaxHealth] = g().HeroStats[h][hero::Health] = 20;
+  }
+  g().GameInProgress = 1;
+  g().GameScreen = SCREEN_WORLD;
+  calm = false;  // the walk meets what chance brings
+  SeedRandom(g(), 2024);
+  Frames(1);
+  ASSERT_EQ(g().CurrentLevel, 1);
+
+  std::vector<int> levels{1};
+  while (g().CurrentLevel < 15) {
+    Settle();
+    if (g().ChestPos[1] != ABSENT) {
+      const auto toChest = Plan(Cell{g().ChestPos[1] / 32, g().ChestPos[2] / 32});
+      ASSERT_TRUE(toChest) << "no way to the chest of level " << g().CurrentLevel;
+      Walk(*toChest);
+      Settle();
+      EXPECT_TRUE(ChestOpened(g(), g().CurrentLevel));
+    }
+    const auto onward = Plan(std::nullopt);
+    ASSERT_TRUE(onward) << "no way on from level " << g().CurrentLevel;
+    Walk(*onward);
+    levels.push_back(g().CurrentLevel);
+  }
+  Settle();
+  const auto toPortal = Plan(Cell{9, 9});
+  ASSERT_TRUE(toPortal) << "no way to the portal";
+  Walk(*toPortal);
+
+  EXPECT_EQ(g().PortalEventFlag, 1);
+  ASSERT_EQ(g().SpeechKind, SPEECH_HERO);
+  Frames(g().SpeechDelay);
+  Press(KEY_ENTER);
+  EXPECT_GT(g().AttackBanner, 0);
+  Frames(125);
+  EXPECT_EQ(g().GameScreen, SCREEN_COMBAT);
+
+  EXPECT_EQ(levels.size(), 15u);
+  for (int n = 1; n <= 14; ++n) EXPECT_TRUE(ChestOpened(g(), n)) << "chest " << n;
+  EXPECT_EQ(loots, 14);
+  EXPECT_EQ(intros, 5);
+  for (int a = 1; a <= 5; ++a) EXPECT_EQ(g().AreaIntroShown[a], 1);
+  // About one step in eleven meets a monster.
+  EXPECT_GT(battles, steps_ / 25);
+  EXPECT_LT(battles, steps_ / 6);
+  std::printf("%s world: %d steps, %d battles, %d comments\n", real ? "real" : "small", steps_, battles,
+              comments);
+}
+
+}  // namespace
+}  // namespace vv::test
