@@ -807,7 +807,8 @@ void DemonFigure(cairo_t* cr, Pose pose) {
   const bool atk = pose == kAttack, dead = pose == kDead;
   double spread = atk ? 1.2 : dead ? 0.5 : 1.0;
   double droop = dead ? 220 : atk ? -10 : 20;
-  for (int side : {-1, 1}) DemonWing(cr, side, {side * 70.0, -330}, spread, droop);
+  if (!dead)  // fallen, he lies on his spread wings, drawn by the caller
+    for (int side : {-1, 1}) DemonWing(cr, side, {side * 70.0, -330}, spread, droop);
   // A spiked tail curling out behind.
   Stroke(
       cr,
@@ -970,7 +971,14 @@ void DemonFigure(cairo_t* cr, Pose pose) {
 
 void DrawDemon(cairo_t* cr, Pose pose) {
   if (pose == kDead) {
-    // Crumpled on the floor, wings drooping over him, smoke rising.
+    // Fallen flat on his spread wings, smoke rising.
+    for (int side : {-1, 1}) {
+      cairo_save(cr);
+      cairo_translate(cr, side * 50.0 - 40, -70);
+      cairo_scale(cr, 1.0, 0.6);
+      DemonWing(cr, side, {0, 0}, 1.0, 30);
+      cairo_restore(cr);
+    }
     OnGround(
         cr, -M_PI / 2, [](cairo_t* c) { DemonFigure(c, kDead); }, 6);
     for (int k = 0; k < 3; ++k) Puff(cr, {-60.0 + k * 70, -220.0 - k * 20}, 20, Grey(110), 0.35);
