@@ -809,7 +809,16 @@ void PlantHead(cairo_t* cr, Pt c, double angle, double s, double open, Pose pose
 }
 }  // namespace
 
+static void DrawPlantBody(cairo_t* cr, Pose pose);
+
 void DrawPlant(cairo_t* cr, Pose pose) {
+  cairo_save(cr);
+  cairo_scale(cr, 0.9, 0.9);
+  DrawPlantBody(cr, pose);
+  cairo_restore(cr);
+}
+
+static void DrawPlantBody(cairo_t* cr, Pose pose) {
   const bool atk = pose == kAttack, dead = pose == kDead;
   Rgb stalk = dead ? Mix(kStalk, kWilt, 0.6) : kStalk, leaf = dead ? Mix(kLeaf, kWilt, 0.7) : kLeaf;
   // Roots and a clump of leaves at the base.
@@ -1035,7 +1044,16 @@ void WyrmHead(cairo_t* cr, Pt c, double angle, double s, Pose pose) {
 }
 }  // namespace
 
+static void DrawWyrmBody(cairo_t* cr, Pose pose);
+
 void DrawWyrm(cairo_t* cr, Pose pose) {
+  cairo_save(cr);
+  cairo_scale(cr, 0.75, 0.75);
+  DrawWyrmBody(cr, pose);
+  cairo_restore(cr);
+}
+
+static void DrawWyrmBody(cairo_t* cr, Pose pose) {
   if (pose == kDead) {
     // Sprawled along the floor, head down, a last wisp of smoke.
     WyrmTube(cr, {{280, -20}, {200, -40}, {100, -30}, {0, -60}, {-100, -50}, {-170, -50}}, 8, 44, true);

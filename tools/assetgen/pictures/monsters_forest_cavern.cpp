@@ -438,7 +438,7 @@ static void DrawCrabBody(cairo_t* cr, Pose pose);
 
 void DrawCrab(cairo_t* cr, Pose pose) {
   cairo_save(cr);
-  cairo_scale(cr, 0.8, 0.8);
+  cairo_scale(cr, 0.68, 0.68);
   DrawCrabBody(cr, pose);
   cairo_restore(cr);
 }
