@@ -184,6 +184,32 @@ void SdlPlatform::ToggleFullscreen() {
 }
 
 void SdlPlatform::PumpEvents() {
+  constexpr int BUTTON_BASE = 256;
+  for (int i = 0; i < 260; ++i) {
+    if (releaseNextFrame_[i]) {
+      if (i < BUTTON_BASE)
+        SetKeyState(i, false);
+      else
+        SetButtonState(i - BUTTON_BASE, false);
+    }
+    releaseNextFrame_[i] = false;
+    pressedThisFrame_[i] = false;
+  }
+  // Down marks the press; an up for something pressed in this same frame is
+  // held back one frame so the game sees the press at all.
+  auto change = [&](int slot, bool down) {
+    if (down) {
+      pressedThisFrame_[slot] = true;
+      releaseNextFrame_[slot] = false;
+    } else if (pressedThisFrame_[slot]) {
+      releaseNextFrame_[slot] = true;
+      return;
+    }
+    if (slot < BUTTON_BASE)
+      SetKeyState(slot, down);
+    else
+      SetButtonState(slot - BUTTON_BASE, down);
+  };
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
     switch (e.type) {
@@ -202,7 +228,7 @@ void SdlPlatform::PumpEvents() {
           if (!e.key.repeat) ToggleFullscreen();
           break;
         }
-        if (const int code = VirtualKeyForScancode(e.key.keysym.scancode)) SetKeyState(code, down);
+        if (const int code = VirtualKeyForScancode(e.key.keysym.scancode)) change(code, down);
         break;
       }
       case SDL_MOUSEMOTION: {
@@ -218,7 +244,7 @@ void SdlPlatform::PumpEvents() {
         if (e.button.button == SDL_BUTTON_LEFT) button = 1;
         if (e.button.button == SDL_BUTTON_RIGHT) button = 2;
         if (e.button.button == SDL_BUTTON_MIDDLE) button = 3;
-        if (button) SetButtonState(button, e.type == SDL_MOUSEBUTTONDOWN);
+        if (button) change(BUTTON_BASE + button, e.type == SDL_MOUSEBUTTONDOWN);
         break;
       }
       default:

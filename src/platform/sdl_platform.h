@@ -86,6 +86,10 @@ class SdlPlatform final : public Platform {
   std::vector<SDL_Texture*> textures_;  // by image slot
   std::unique_ptr<AudioMixer> mixer_;
   bool closeRequested_ = false;
+  // A press and release that arrive within one frame must still be seen as
+  // a press: the release waits for the next frame. Keys 0..255, then buttons.
+  bool pressedThisFrame_[260] = {};
+  bool releaseNextFrame_[260] = {};
   bool vsync_ = false;
   Uint64 nextTick_ = 0;
   bool videoStarted_ = false;
