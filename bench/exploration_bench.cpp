@@ -1,8 +1,9 @@
 // What one exploration frame costs on each renderer, headless: the real
 // frame loop on the busiest screens of the map (the busiest of all and the
 // busiest lit one, which gets the sunset tint), explored in several ways,
-// with the pointer over the party, standing still, stepping into the fog
-// and with the whole field redrawn every frame.
+// with the pointer over the party: standing still, stepping into the fog,
+// under a new light every frame (as every sixth step at dawn and dusk) and
+// entering the screen anew every frame (everything redrawn).
 //
 //   vizid-bench-exploration [frames [renderer]]
 
@@ -88,7 +89,7 @@ void Explore(vv::Game& g, Fog fog) {
   }
 }
 
-enum class Change { None, NewCells, Everything };
+enum class Change { None, NewCells, Light, Everything };
 
 struct Case {
   const char* name;
@@ -103,7 +104,8 @@ constexpr Case CASES[] = {
     {"half explored, dusk", Fog::Half, 40, Change::None},
     {"trail explored, dusk", Fog::Trail, 40, Change::None},
     {"a step into the fog", Fog::Half, 40, Change::NewCells},
-    {"all redrawn every frame", Fog::Half, 40, Change::Everything},
+    {"a new light every frame", Fog::Half, 40, Change::Light},
+    {"a new screen every frame", Fog::Half, 40, Change::Everything},
 };
 
 void MeasureScreen(vv::Game& g, const vv::LoopHooks& hooks, int column, int row, int frames) {
@@ -136,7 +138,8 @@ void MeasureScreen(vv::Game& g, const vv::LoopHooks& hooks, int column, int row,
         int* column7 = g.ExploredMap[column][row][16 + i % 2];
         for (int y = 2; y < 9; ++y) column7[y] = 1 - column7[y];
       }
-      if (k.change == Change::Everything) g.FieldKey[0] = 0;  // as on entering a screen
+      if (k.change == Change::Light) g.PartyState[vv::TimeOfDay] = 39 + i % 2;  // dusk deepens
+      if (k.change == Change::Everything) g.FieldKey[0] = 0;                    // as on entering a screen
       vv::RunFrame(g, hooks);
     }
     sync();  // the OpenGL queue must drain before the clock stops

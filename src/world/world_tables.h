@@ -128,6 +128,7 @@ struct WorldTables {
   // kept in a render image so that a frame redraws only what changed
   int FieldCaching = 1;    // 0: draw field and display straight onto the screen every frame
   int FieldImage = 0;      // render image of 1024 x 608, 0 until first needed
+  int BaseImage = 0;       // ground and tiles in full light, 1024 x 608
   int FieldWipeImage = 0;  // one opaque black cell
   int TintImage = 0;       // the sunset tint picture stretched over the field
   int FieldKey[10] = {};   // what the field image was drawn for

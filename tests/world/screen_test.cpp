@@ -2,6 +2,8 @@
 // slots, teleporters and the chest, the fog rule for small tiles, turned
 // tiles, and the field image that keeps all of it between frames.
 
+#include <algorithm>
+
 #include "world_test_support.h"
 
 namespace vv::test {
@@ -93,49 +95,61 @@ TEST_F(ScreenTest, TurnedTilesCoverTheirOwnRectangle) {
   }
 }
 
-TEST_F(ScreenTest, TheFieldImageIsRedrawnOnlyWhereCellsAreUncovered) {
+TEST_F(ScreenTest, TheImagesAreRedrawnOnlyWhereCellsAreUncovered) {
   PutTile(3, 1, KIND_OBSTACLE, 6, 640, 256, 128);
-  Frames(1);  // builds the screen and draws the whole field into its image
-  const int field = g().FieldImage;
+  Frames(1);  // builds the screen and draws the base and the field whole
+  const int base = g().BaseImage, field = g().FieldImage;
+  ASSERT_NE(base, 0);
   ASSERT_NE(field, 0);
-  EXPECT_EQ(DrawsOf("tile2_6.png", field).size(), 1u);
-  EXPECT_EQ(DrawsOf("(render image)").size(), 2u);  // field and display copied to the screen
+  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
+  EXPECT_EQ(DrawsOf("(render image)", field).size(), 1u);  // the base in the light
+  EXPECT_FALSE(DrawsOf("fadex_1.png", field).empty());
+  // On the screen: the field, the base again for the party's cell, the display.
+  EXPECT_EQ(DrawsOf("(render image)").size(), 3u);
 
-  Frames(1);  // nothing changed: only the copy
-  EXPECT_TRUE(DrawsOf("tile2_6.png", field).empty());
-  EXPECT_TRUE(DrawsOf("ground_1.png", field).empty());
+  Frames(1);  // nothing changed: only the copies
+  EXPECT_TRUE(DrawsOf("tile2_6.png", base).empty());
+  EXPECT_TRUE(DrawsOf("(render image)", field).empty());
 
-  // A step uncovers a few cells: they and their neighbours are redrawn,
-  // each with the ground if seen and every tile reaching into it.
+  // A step uncovers a few cells: the base redraws them with their ground
+  // and every tile reaching into them; the field takes them and their
+  // neighbours (whose fog edges change) from the base.
   int before[32][19];
   std::copy(&g().ExploredMap[3][1][0][0], &g().ExploredMap[3][1][0][0] + 32 * 19, &before[0][0]);
   platform.ScriptKey(KEY_RIGHT, true);
   Frames(1);
   platform.ScriptKey(KEY_RIGHT, false);
   bool dirty[32][19] = {};
+  std::size_t uncovered = 0, treeUncovered = 0, dirtyCells = 0;
   for (int x = 0; x < 32; ++x) {
     for (int y = 0; y < 19; ++y) {
       if (g().ExploredMap[3][1][x][y] == before[x][y]) continue;
+      ++uncovered;
+      treeUncovered += x >= 20 && x < 24 && y >= 8 && y < 12;
       for (int nx = std::max(0, x - 1); nx <= std::min(31, x + 1); ++nx) {
         for (int ny = std::max(0, y - 1); ny <= std::min(18, y + 1); ++ny) dirty[nx][ny] = true;
       }
     }
   }
-  std::size_t seenDirty = 0, treeDirty = 0;
-  for (int x = 0; x < 32; ++x) {
-    for (int y = 0; y < 19; ++y) {
-      seenDirty += dirty[x][y] && g().ExploredMap[3][1][x][y] == 1;
-      treeDirty += dirty[x][y] && x >= 20 && x < 24 && y >= 8 && y < 12;
-    }
-  }
-  EXPECT_GT(treeDirty, 0u);
-  EXPECT_EQ(DrawsOf("ground_1.png", field).size(), seenDirty);
-  EXPECT_EQ(DrawsOf("tile2_6.png", field).size(), treeDirty);
+  for (auto& column : dirty) dirtyCells += static_cast<std::size_t>(std::count(column, column + 19, true));
+  EXPECT_GT(treeUncovered, 0u);
+  EXPECT_EQ(DrawsOf("ground_1.png", base).size(), uncovered);
+  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), treeUncovered);
+  EXPECT_EQ(DrawsOf("(render image)", field).size(), dirtyCells);
 
-  g().PartyState[TimeOfDay] = 40;  // another light: the whole field again
+  g().PartyState[TimeOfDay] = 40;  // another light: the field again, the base as it is
   Frames(1);
-  EXPECT_EQ(DrawsOf("tile2_6.png", field).size(), 1u);
-  EXPECT_GT(DrawsOf("ground_1.png", field).size(), 40u);
+  EXPECT_TRUE(DrawsOf("tile2_6.png", base).empty());
+  EXPECT_TRUE(DrawsOf("ground_1.png", base).empty());
+  EXPECT_EQ(DrawsOf("(render image)", field).size(), 2u);  // the base and the tint
+  const auto lit = DrawsOf("(render image)", field)[0];
+  EXPECT_EQ(lit.state.red, 163);
+  EXPECT_EQ(lit.state.green, 102);
+  EXPECT_EQ(lit.state.blend, BLEND_SOLID);
+
+  ChestRecord(g(), 1)[chest::Opened] = 1;  // an opened chest: the base again
+  Frames(1);
+  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
 }
 
 }  // namespace
