@@ -4,8 +4,10 @@
 #include "world/map_loading.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
+#include "shell/startup.h"
 #include "world_test_support.h"
 
 namespace vv::test {
@@ -82,6 +84,27 @@ TEST_F(MapLoadingTest, TheGamesMapLoadsWithAGroundOnEveryScreen) {
       EXPECT_GE(ground, 1) << c << "," << r;
       EXPECT_LE(ground, 5) << c << "," << r;
     }
+  }
+}
+
+TEST(MapStartupTest, ABadMapEndsTheProgramWithAMessageBox) {
+  for (int magic : {524, 526}) {
+    FakePlatform platform;
+    platform.SetScriptedInput(true);
+    auto game = std::make_unique<Game>(platform);
+    game->DataDir = std::filesystem::path(::testing::TempDir()) / "map_startup_test";
+    StartupHooks hooks = MakeStartupHooks(*game);
+    const std::vector<std::uint8_t> bad = MapBytes(magic, 125001);
+    const auto tables = hooks.initTables;
+    hooks.initTables = [&] {
+      tables();
+      platform.RegisterAsset(MAP_FILE, bad);  // after the game's own files
+    };
+    std::string error;
+    EXPECT_EQ(RunStartup(*game, hooks, error), StartupOutcome::Failed);
+    EXPECT_EQ(error, "Map file invalid!");
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_NE(platform.messageBoxes[0].find("Map file invalid!"), std::string::npos);
   }
 }
 
