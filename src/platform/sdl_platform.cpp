@@ -69,7 +69,6 @@ bool SdlPlatform::OpenWindow(std::string_view title, int w, int h, Uint32 flags,
     CloseWindow();
     return false;
   }
-  SDL_RenderSetLogicalSize(renderer_, w, h);
   canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
   if (!canvas_) {
     error = std::string("Could not create the drawing canvas: ") + SDL_GetError();
@@ -232,9 +231,8 @@ void SdlPlatform::PumpEvents() {
         break;
       }
       case SDL_MOUSEMOTION: {
-        // Positions arrive in canvas pixels; the letterbox bars lie outside it.
-        const int x = std::clamp(e.motion.x, 0, CanvasWidth() - 1);
-        const int y = std::clamp(e.motion.y, 0, CanvasHeight() - 1);
+        int x = 0, y = 0;
+        WindowToCanvas(e.motion.x, e.motion.y, x, y);
         SetMousePosition(x, y);
         break;
       }
@@ -280,6 +278,30 @@ void SdlPlatform::WaitFrameTimer() {
   if (options_.paced) WaitForNextTick();
 }
 
+SDL_Rect SdlPlatform::PresentRect() const {
+  // The canvas as large as the window allows, keeping its shape, centred
+  // between black bars.
+  int ow = CanvasWidth(), oh = CanvasHeight();
+  if (renderer_) SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+  const double scale = std::min(static_cast<double>(ow) / CanvasWidth(), static_cast<double>(oh) / CanvasHeight());
+  const int w = static_cast<int>(CanvasWidth() * scale + 0.5);
+  const int h = static_cast<int>(CanvasHeight() * scale + 0.5);
+  return SDL_Rect{(ow - w) / 2, (oh - h) / 2, w, h};
+}
+
+void SdlPlatform::WindowToCanvas(int wx, int wy, int& cx, int& cy) const {
+  // Window points to output pixels (they differ on high-density displays),
+  // then into the canvas; clicks on the bars land on the nearest edge.
+  int ww = 1, wh = 1, ow = 1, oh = 1;
+  if (window_) SDL_GetWindowSize(window_, &ww, &wh);
+  if (renderer_) SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+  const SDL_Rect shown = PresentRect();
+  const double px = static_cast<double>(wx) * ow / std::max(1, ww);
+  const double py = static_cast<double>(wy) * oh / std::max(1, wh);
+  cx = std::clamp(static_cast<int>((px - shown.x) * CanvasWidth() / std::max(1, shown.w)), 0, CanvasWidth() - 1);
+  cy = std::clamp(static_cast<int>((py - shown.y) * CanvasHeight() / std::max(1, shown.h)), 0, CanvasHeight() - 1);
+}
+
 void SdlPlatform::Flip() {
   if (!renderer_) return;
   if (lastFrame_) {
@@ -289,10 +311,14 @@ void SdlPlatform::Flip() {
     SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
   }
   SDL_SetRenderTarget(renderer_, nullptr);
+  SDL_RenderSetClipRect(renderer_, nullptr);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_SetTextureBlendMode(canvas_, SDL_BLENDMODE_NONE);
-  SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
+  const SDL_Rect shown = PresentRect();
+  const bool scaled = shown.w != CanvasWidth() || shown.h != CanvasHeight();
+  SDL_SetTextureScaleMode(canvas_, scaled ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  SDL_RenderCopy(renderer_, canvas_, nullptr, &shown);
   if (options_.paced && !vsync_) WaitForNextTick();
   SDL_RenderPresent(renderer_);
   SelectTarget(DrawTarget(), false);

@@ -77,6 +77,8 @@ class SdlPlatform final : public Platform {
   void CloseWindow();
   void ToggleFullscreen();
   void WaitForNextTick();
+  SDL_Rect PresentRect() const;  // where the canvas lands in the window
+  void WindowToCanvas(int wx, int wy, int& cx, int& cy) const;
 
   SdlOptions options_;
   SDL_Window* window_ = nullptr;
