@@ -9,6 +9,12 @@ namespace {
 // Enters the screen the party stands on, or the neighbour it walked into.
 void EnterScreen(Game& g) {
   int* ps = g.PartyState;
+  // Walking never leads out of the world, but a teleporter by the world's
+  // edge could: the party then stays at the edge.
+  const int dir = g.ExitDirection;
+  const int column = ps[ScreenColumn] + (dir == 3) - (dir == 1);
+  const int row = ps[ScreenRow] + (dir == 2) - (dir == 4);
+  if (LevelOfScreen(g, column, row) == 0) g.ExitDirection = 0;
   switch (g.ExitDirection) {
     case 1:
       ps[ScreenColumn] -= 1, ps[PartyX] = 992;

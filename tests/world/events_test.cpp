@@ -220,6 +220,18 @@ TEST_F(EventsTest, TeleportersLandOneStepBeyondTheOtherOne) {
   EXPECT_EQ(Party(PartyY), 288);
 }
 
+TEST_F(EventsTest, ATeleportOutOfTheWorldStaysAtItsEdge) {
+  PutTile(3, 1, KIND_FLOOR, IMAGE_TELEPORTER, 288, 256, 32);
+  PutTile(3, 1, KIND_FLOOR, IMAGE_TELEPORTER, 992, 96, 32);  // east of level 1 there is nothing
+  g().ScreenReady = 0;
+  Frames(1);
+  Press(KEY_RIGHT);
+  EXPECT_EQ(Party(ScreenColumn), 3);
+  EXPECT_EQ(g().CurrentLevel, 1);
+  EXPECT_EQ(Party(PartyX), 992);
+  EXPECT_EQ(Party(PartyY), 96);
+}
+
 TEST_F(EventsTest, EachAreaIsIntroducedOnce) {
   for (int& shown : g().AreaIntroShown) shown = 0;
   Frames(1);
