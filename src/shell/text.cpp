@@ -150,9 +150,11 @@ void WrapText(Shell& shell, int maxWidth, std::string_view text) {
   std::ptrdiff_t spaceAt = -1;
   std::size_t charsToSpace = 0;
   std::size_t i = 0;
+  bool lineStart = false;  // the character right after a break does not count toward the width
   while (i < text.size()) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    width += static_cast<int>(Advance(c, 0.25f));
+    if (!lineStart) width += static_cast<int>(Advance(c, 0.25f));
+    lineStart = false;
     if (c == ' ') {
       spaceAt = static_cast<std::ptrdiff_t>(i);
       charsToSpace = shell.WrapLines[line].size();
@@ -162,6 +164,7 @@ void WrapText(Shell& shell, int maxWidth, std::string_view text) {
       if (++line > 5) return;
       width = 0;
       i = static_cast<std::size_t>(spaceAt + 1);
+      lineStart = true;
       continue;
     }
     shell.WrapLines[line] += static_cast<char>(c);

@@ -104,6 +104,16 @@ TEST_F(TextTest, WrapBreaksAtSpacesAndStopsAfterFiveLines) {
   EXPECT_EQ(shell.WrapLines[1], "WORD WORD");
 }
 
+TEST_F(TextTest, TheLongestAreaIntroductionFitsTheFourLinesOfTheSpeechBox) {
+  // Counting the first character after a break would push "now." onto a
+  // fifth line, which the speech box does not show.
+  WrapText(shell, 402,
+           "You cautiously leave the town of Duduvi. After you reach the deeper parts of the forest, you "
+           "suddenly notice that the way back has been sealed. You are on your own now.");
+  EXPECT_EQ(shell.WrapLines[5], "");
+  EXPECT_EQ(shell.WrapLines[4].substr(shell.WrapLines[4].size() - 4), "now.");
+}
+
 TEST_F(TextTest, WordWiderThanTheLineLeavesEmptyLines) {
   WrapText(shell, 30, "ABCDEFGHIJ");
   for (int line = 1; line <= 5; ++line) EXPECT_EQ(shell.WrapLines[line], "") << line;
