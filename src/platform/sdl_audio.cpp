@@ -55,14 +55,14 @@ AudioMixer::~AudioMixer() {
 
 int AudioMixer::LoadSound(std::span<const std::uint8_t> wav) {
   if (wav.empty()) return 0;
-  SDL_AudioSpec spec;
+  SDL_AudioSpec clip;
   Uint8* data = nullptr;
   Uint32 length = 0;
   SDL_RWops* rw = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
-  if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) return 0;
+  if (!rw || !SDL_LoadWAV_RW(rw, 1, &clip, &data, &length)) return 0;
   // Whole-clip conversion: a streaming converter would drop the clip's tail.
   SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, rate_) < 0) {
+  if (SDL_BuildAudioCVT(&cvt, clip.format, clip.channels, clip.freq, AUDIO_S16SYS, 2, rate_) < 0) {
     SDL_FreeWAV(data);
     return 0;
   }
