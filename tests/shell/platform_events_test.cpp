@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
+#include "headless_sdl.h"
 #include "platform/sdl_platform.h"
 
 namespace vv {
@@ -12,8 +11,7 @@ namespace {
 class SdlEventsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    UseHeadlessSdl();
     std::string error;
     ASSERT_TRUE(platform.Init(error) && platform.OpenGameDisplay(RendererChoice::OpenGL, "t", error))
         << error;

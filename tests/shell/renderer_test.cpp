@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "headless_sdl.h"
 #include "platform/sdl_platform.h"
 #include "shell/assets.h"
 #include "shell/text.h"
@@ -16,14 +16,7 @@ namespace {
 
 // Draws a frame with every kind of drawing the game does and returns it.
 bool RenderComposedFrame(const std::string& driver, Pixels& out, std::string& error) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  SdlOptions options;
-  options.paced = false;
-  options.fullscreen = false;
-  options.keepLastFrame = true;
-  options.forcedRenderDriver = driver;
-  SdlPlatform p(options);
+  SdlPlatform p(HeadlessSdlOptions(driver));
   if (!p.Init(error) || !p.OpenGameDisplay(RendererChoice::OpenGL, "test", error)) return false;
   RegisterAssets(p);
   p.SetMaskColor(255, 255, 255);
@@ -95,13 +88,7 @@ namespace vv {
 namespace {
 
 TEST(RendererTest, RenderImagesKeepWhatWasDrawnIntoThem) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  SdlOptions options;
-  options.paced = false;
-  options.fullscreen = false;
-  options.keepLastFrame = true;
-  options.forcedRenderDriver = "software";
-  SdlPlatform p(options);
+  SdlPlatform p(HeadlessSdlOptions("software"));
   std::string error;
   ASSERT_TRUE(p.Init(error) && p.OpenGameDisplay(RendererChoice::OpenGL, "test", error)) << error;
   Pixels red{8, 8, std::vector<std::uint8_t>(8 * 8 * 4, 0)};

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 
 #include "game/game.h"
 #include "game/game_setup.h"
+#include "headless_sdl.h"
 #include "platform/sdl_platform.h"
 #include "shell/assets.h"
 #include "shell/main_loop.h"
@@ -29,14 +29,7 @@ void Put(Game& g, int t, int kind, int image, int x, int y, int size, int rotati
 // Walks a few steps at dusk on a screen of turned and large tiles, then
 // returns the last frame.
 bool WalkAndShoot(const std::string& driver, bool caching, Pixels& out, std::string& error) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  SdlOptions options;
-  options.paced = false;
-  options.fullscreen = false;
-  options.keepLastFrame = true;
-  options.forcedRenderDriver = driver;
-  SdlPlatform p(options);
+  SdlPlatform p(HeadlessSdlOptions(driver));
   if (!p.Init(error) || !p.OpenGameDisplay(RendererChoice::OpenGL, "test", error)) return false;
   p.SetScriptedInput(true);
   RegisterAssets(p);
