@@ -5,6 +5,7 @@
 #include <string>
 
 #include "items/items_tables.h"
+#include "party/hero_record.h"
 #include "shell/input.h"
 #include "shell/text.h"
 #include "world/exploration.h"
@@ -134,7 +135,7 @@ void HeroButtons(Game& g) {
       g.SoundEvent = SOUND_CLICK;
     }
     if (MouseHit(g, MOUSE_MIDDLE) || KeyHit(g, world_key::LEFT_CONTROL)) {
-      if (g.HeroStats[h][hero::Class] == 3) {
+      if (g.HeroStats[h][hero::Class] == CLASS_SORCERER) {
         g.ScreenRequest = REQUEST_SPELLS + h - 1;
         g.SoundEvent = SOUND_CLICK;
       } else {

@@ -1,6 +1,6 @@
 #include <algorithm>
-#include <cmath>
 
+#include "items/item_rules.h"
 #include "items/items_tables.h"
 #include "shell/input.h"
 #include "world/exploration.h"
@@ -97,9 +97,7 @@ void MoveParty(Game& g) {
 
 void RestHeal(Game& g, int h) {
   const int maxHealth = g.HeroStats[h][hero::MaxHealth];
-  // The second amulet doubles what a rest gives back.
-  const float share = g.HeroEquipment[h][5][1] == 2 ? 0.2f : 0.1f;
-  const int heal = std::max(1, static_cast<int>(static_cast<float>(maxHealth) * share + 0.5f));
+  const int heal = RestHealing(maxHealth, WearsAmulet(g, h, NATURAL_PENDANT));
   g.HeroStats[h][hero::Health] = std::min(g.HeroStats[h][hero::Health] + heal, maxHealth);
 }
 
