@@ -67,9 +67,6 @@ constexpr SoundCodeRange SOUND_CODES[] = {
 };
 // clang-format on
 
-constexpr int SOUND_BATTLE_WON = 10000;      // stop the battle music
-constexpr int SOUND_PARTY_DEFEATED = 10001;  // stop the battle music
-
 // The sound handle a code plays: 0 for 0, for codes outside every range and
 // for numbers beyond the end of their table.
 int SoundForCode(const Shell& shell, int code);

@@ -42,7 +42,7 @@ void FreshStart(Game& game) {
   int(&heroes)[3][7] = game.CreatedHeroes;
   if (r == 1) {
     heroes[1][created::Portrait] = SPECIAL_PORTRAIT;
-    game.SoundEvent = 500001;  // the special hero's hop
+    game.SoundEvent = SOUND_HOP;
   } else {
     heroes[1][created::Portrait] = Rand(game, 1, ORDINARY_PORTRAITS);
   }

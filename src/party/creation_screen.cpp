@@ -13,7 +13,6 @@
 namespace vv {
 namespace {
 
-constexpr int SOUND_CLICK = 4000;
 constexpr int CARET_PERIOD = 30;
 const char* const ROW_LABELS[7] = {"", "NAME", "CLASS", "STRENGTH", "DEXTERITY", "INTELLIGENCE", "ENDURANCE"};
 

@@ -11,8 +11,6 @@
 namespace vv {
 namespace {
 
-constexpr int SOUND_CLICK = 4000;
-constexpr int SOUND_ALARM = 5000;
 constexpr int KEY_LEFT_CONTROL = 162;
 
 bool OverBox(const Game& game, int x) {

@@ -10,8 +10,6 @@
 namespace vv {
 namespace {
 
-constexpr int SOUND_CLICK = 4000;
-constexpr int SOUND_MENU_CHOICE = 4001;
 constexpr int KEY_Y = 89, KEY_N = 78;
 constexpr int CONFIRM_END_GAME = 1, CONFIRM_QUIT = 2;
 constexpr std::string_view MainMenuLabels[MAIN_MENU_ROWS + 1] = {

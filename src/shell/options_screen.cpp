@@ -12,7 +12,6 @@
 namespace vv {
 namespace {
 
-constexpr int SOUND_CLICK = 4000;
 constexpr int DONE_ROW = 20;
 constexpr int DONE_X = 407, DONE_Y = 704, DONE_W = 210, DONE_H = 52;
 

@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "shell/asset_handles.h"
 #include "shell/screens.h"
+#include "shell/sound_events.h"
 
 namespace vv {
 

@@ -23,13 +23,6 @@ constexpr int N = 78;
 constexpr int Y = 89;
 }  // namespace world_key
 
-// Sound codes the world requests.
-constexpr int SOUND_CLICK = 4000;
-constexpr int SOUND_ALARM = 5000;
-constexpr int SOUND_ATTACK = 7000;
-constexpr int SOUND_TELEPORT = 7001;
-constexpr int SOUND_CHEST = 7002;
-
 // One frame of the exploration screen.
 void RunExploration(Game& game);
 

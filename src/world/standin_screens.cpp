@@ -11,8 +11,6 @@
 namespace vv {
 namespace {
 
-constexpr int SOUND_BATTLE_WON = 10000;  // stops the battle music
-
 void DrawStandin(Game& g, const std::string& title, const char* help) {
   Platform& p = g.platform;
   p.SetColor(255, 0, 255);
