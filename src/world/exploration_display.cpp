@@ -6,6 +6,7 @@
 
 #include "items/items_tables.h"
 #include "party/hero_record.h"
+#include "party/portrait_bar.h"
 #include "shell/input.h"
 #include "shell/text.h"
 #include "world/exploration.h"
@@ -63,10 +64,8 @@ void DrawHealthGauge(Game& g, int h) {
   p.SetColor(255, 255, 255);
   p.DrawImage(g.HpGauge2Image, gaugeX, 628);
   const float q = maxHealth > 0 ? static_cast<float>(health) / static_cast<float>(maxHealth) : 0.0f;
-  const float d = q - 0.1f;
-  // Below a tenth of the maximum the green would go negative.
-  const int red = std::clamp(static_cast<int>((1.0f - d) * 510.0f), 0, 255);
-  const int green = std::clamp(static_cast<int>(d * 510.0f), 0, 255);
+  int red = 0, green = 0;
+  HealthGaugeColour(q, red, green);
   p.SetColor(red, green, 0);
   p.SetScale(1, q);
   p.DrawImage(g.HpGauge1Image, gaugeX + 2, 738);
