@@ -73,39 +73,21 @@ void MenuRows(Shell& shell) {
   }
 }
 
-bool OverYes(const Shell& shell) {
-  return MouseOver(shell, DIALOG_YES_X, DIALOG_BOX_Y, DIALOG_BOX_SIZE, DIALOG_BOX_SIZE);
-}
-bool OverNo(const Shell& shell) {
-  return MouseOver(shell, DIALOG_NO_X, DIALOG_BOX_Y, DIALOG_BOX_SIZE, DIALOG_BOX_SIZE);
-}
-
 void Dialog(Shell& shell) {
   const bool click = MouseHit(shell, MOUSE_LEFT);
-  if (KeyHit(shell, KEY_Y) || (click && OverYes(shell))) {
+  if (KeyHit(shell, KEY_Y) || (click && OverDialogYes(shell))) {
     shell.ConfirmedKind = shell.ConfirmKind;
     shell.ConfirmKind = 0;
     shell.SoundEvent = SOUND_CLICK;
-  } else if (KeyHit(shell, KEY_N) || KeyHit(shell, KEY_ESCAPE) || (click && OverNo(shell))) {
+  } else if (KeyHit(shell, KEY_N) || KeyHit(shell, KEY_ESCAPE) || (click && OverDialogNo(shell))) {
     shell.ConfirmKind = 0;
     shell.SoundEvent = SOUND_CLICK;
   }
 }
 
 void DrawDialog(Shell& shell) {
-  Platform& p = shell.platform;
-  p.DrawImage(shell.Board2Image, 331, 304);
-  p.SetColor(0, 255, 0);
-  DrawTextHalf(shell, 512, 318, shell.ConfirmKind == CONFIRM_END_GAME ? "End current game" : "Quit game", 1);
-  DrawTextHalf(shell, 512, 366, "Are you sure?", 1);
-  DrawTextHalf(shell, 512, 414, "/", 1);
-  const int yes = OverYes(shell) ? 255 : 150;
-  p.SetColor(0, yes, yes);
-  DrawTextHalf(shell, 488, 414, "Y", 1);
-  const int no = OverNo(shell) ? 255 : 150;
-  p.SetColor(0, no, no);
-  DrawTextHalf(shell, 536, 414, "N", 1);
-  p.SetColor(255, 255, 255);
+  DrawConfirmDialog(shell, shell.ConfirmKind == CONFIRM_END_GAME ? "End current game" : "Quit game");
+  shell.platform.SetColor(255, 255, 255);
 }
 
 void DrawMainMenu(Shell& shell) {

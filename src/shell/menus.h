@@ -2,6 +2,8 @@
 // The shell's own screens: the title and main menu, and the options; and
 // the glow every menu-type screen gives its rows.
 
+#include <string_view>
+
 #include "shell/shell.h"
 
 namespace vv {
@@ -21,6 +23,12 @@ constexpr int MAIN_MENU_ROWS = 6;
 constexpr int MAIN_MENU_ROW_Y[MAIN_MENU_ROWS + 1] = {0, 180, 270, 360, 450, 540, 630};
 // The Y and N boxes of every confirmation dialog.
 constexpr int DIALOG_YES_X = 468, DIALOG_NO_X = 516, DIALOG_BOX_Y = 411, DIALOG_BOX_SIZE = 40;
+bool OverDialogYes(const Shell& shell);
+bool OverDialogNo(const Shell& shell);
+// Draws a confirmation dialog: the board, its title, "Are you sure?" and
+// the Y and N answers, each lit while the mouse is over its box. Leaves
+// the drawing colour changed.
+void DrawConfirmDialog(Shell& shell, std::string_view title);
 
 // Draws the version mark in the bottom-left corner.
 void DrawVersionMark(Shell& shell);

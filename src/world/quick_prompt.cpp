@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "shell/input.h"
+#include "shell/menus.h"
 #include "shell/text.h"
 #include "world/exploration.h"
 
@@ -22,8 +23,6 @@ bool QuicksaveExists(const Game& g) {
   const std::uint32_t magic = b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
   return static_cast<std::int32_t>(magic) == GAME_DATA_MAGIC;
 }
-
-constexpr int YES_X = 468, NO_X = 516, BOX_Y = 411, BOX_SIZE = 40;
 
 }  // namespace
 
@@ -44,8 +43,8 @@ void AnswerQuickPrompt(Game& g) {
   const bool yesKey = KeyHit(g, world_key::Y);
   const bool noKey = KeyHit(g, world_key::N) || KeyHit(g, KEY_ESCAPE);
   const bool click = MouseHit(g, MOUSE_LEFT);
-  const bool yes = yesKey || (click && MouseOver(g, YES_X, BOX_Y, BOX_SIZE, BOX_SIZE));
-  const bool no = noKey || (click && MouseOver(g, NO_X, BOX_Y, BOX_SIZE, BOX_SIZE));
+  const bool yes = yesKey || (click && OverDialogYes(g));
+  const bool no = noKey || (click && OverDialogNo(g));
   if (!yes && !no) return;
   g.SoundEvent = SOUND_CLICK;
   g.QuickPrompt = 0;
@@ -54,23 +53,8 @@ void AnswerQuickPrompt(Game& g) {
 
 void DrawQuickPrompt(Game& g) {
   if (g.QuickPrompt == 0) return;
-  Platform& p = g.platform;
-  p.DrawImage(g.Board2Image, 331, 304);
-  p.SetColor(0, 255, 0);
-  DrawTextHalf(g, 512, 318, g.QuickPrompt == QUICK_SAVE ? "Quicksave" : "Quickload", 1);
-  DrawTextHalf(g, 512, 366, "Are you sure?", 1);
-  DrawTextHalf(g, 512, 414, "/", 1);
-  const auto answer = [&](int boxX, float x, const char* text) {
-    if (MouseOver(g, boxX, BOX_Y, BOX_SIZE, BOX_SIZE)) {
-      p.SetColor(0, 255, 255);
-    } else {
-      p.SetColor(0, 150, 150);
-    }
-    DrawTextHalf(g, x, 414, text, 1);
-  };
-  answer(YES_X, 488, "Y");
-  answer(NO_X, 536, "N");
-  p.SetColor(255, 255, 0);
+  DrawConfirmDialog(g, g.QuickPrompt == QUICK_SAVE ? "Quicksave" : "Quickload");
+  g.platform.SetColor(255, 255, 0);
 }
 
 }  // namespace vv
