@@ -135,11 +135,6 @@ void UpdateGlows(Game& game) {
            MouseOver(game, CREATION_ACCEPT_X, CREATION_BUTTON_Y, CREATION_BUTTON_W, CREATION_BUTTON_H));
 }
 
-void SetGlowColour(Platform& p, int glow) {
-  const int b = GlowShade(glow);
-  p.SetColor(0, b, b);
-}
-
 void DrawHero(Game& game, int h) {
   Platform& p = game.platform;
   const int x = CREATION_COLUMN_X[h];

@@ -97,8 +97,7 @@ void DrawMainMenu(Shell& shell) {
     const int y = shell.ButtonState[row][1];
     p.DrawImage(shell.ButtBackImage, 162, static_cast<float>(y - 12));
     if (RowEnabled(shell, row)) {
-      const int b = GlowShade(shell.ButtonState[row][2]);
-      p.SetColor(0, b, b);
+      SetGlowColour(p, shell.ButtonState[row][2]);
     } else {
       p.SetColor(100, 100, 100);
     }

@@ -23,6 +23,11 @@ int GlowShade(int glow) {
   return static_cast<int>(static_cast<float>(glow) * 10.5f + 150.0f);
 }
 
+void SetGlowColour(Platform& p, int glow) {
+  const int b = GlowShade(glow);
+  p.SetColor(0, b, b);
+}
+
 bool OverDialogYes(const Shell& shell) {
   return MouseOver(shell, DIALOG_YES_X, DIALOG_BOX_Y, DIALOG_BOX_SIZE, DIALOG_BOX_SIZE);
 }

@@ -17,6 +17,8 @@ void ResetButtonGlow(Shell& shell);
 void StepGlow(int& glow, bool hovered);
 // The cyan of a row at this glow: (0, b, b), b from 150 idle to 255 lit.
 int GlowShade(int glow);
+// Sets the drawing colour to that cyan.
+void SetGlowColour(Platform& p, int glow);
 
 // The main menu's rows.
 constexpr int MAIN_MENU_ROWS = 6;

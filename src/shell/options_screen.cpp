@@ -19,11 +19,6 @@ int RowY(int row) {
   return 286 + 52 * (row - 1);
 }
 
-void SetGlowColour(Platform& p, int glow) {
-  const int b = GlowShade(glow);
-  p.SetColor(0, b, b);
-}
-
 void DrawOptions(Shell& shell) {
   Platform& p = shell.platform;
   p.TileImage(shell.MenuBackImage, 0, 0);
