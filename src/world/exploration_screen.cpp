@@ -32,7 +32,7 @@ void EnterScreen(Game& g) {
       break;
   }
   g.ExitDirection = 0;
-  // Banners and the speech box belong to the visit that just ended.
+  // Banners belong to the visit that just ended.
   g.AttackBanner = 0;
   g.ChestBanner = 0;
   BuildScreen(g, ps[ScreenColumn], ps[ScreenRow]);
