@@ -11,8 +11,6 @@
 namespace vv {
 namespace {
 
-constexpr int KEY_LEFT_CONTROL = 162;
-
 bool OverBox(const Game& game, int x) {
   return MouseOver(game, x, BAR_Y, BAR_BOX_SIZE, BAR_BOX_SIZE);
 }

@@ -10,7 +10,6 @@
 namespace vv {
 namespace {
 
-constexpr int KEY_Y = 89, KEY_N = 78;
 constexpr int CONFIRM_END_GAME = 1, CONFIRM_QUIT = 2;
 constexpr std::string_view MainMenuLabels[MAIN_MENU_ROWS + 1] = {
     "", "NEW GAME", "CONTINUE GAME", "SAVE GAME", "LOAD GAME", "OPTIONS", "QUIT"};

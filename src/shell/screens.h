@@ -41,9 +41,12 @@ constexpr int KEY_LEFT = 37;
 constexpr int KEY_UP = 38;
 constexpr int KEY_RIGHT = 39;
 constexpr int KEY_DOWN = 40;
+constexpr int KEY_N = 78;
+constexpr int KEY_Y = 89;
 constexpr int KEY_F5 = 116;
 constexpr int KEY_F9 = 120;
 constexpr int KEY_LEFT_SHIFT = 160;
+constexpr int KEY_LEFT_CONTROL = 162;
 
 constexpr int MOUSE_LEFT = 1;
 constexpr int MOUSE_RIGHT = 2;

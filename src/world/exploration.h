@@ -16,13 +16,6 @@ constexpr int REQUEST_COMBAT = 6;
 constexpr int REQUEST_SPELLS = 11;  // + hero - 1
 constexpr int REQUEST_MAIN_MENU = 2000;
 
-// Keys the world reads beyond the shell's list.
-namespace world_key {
-constexpr int LEFT_CONTROL = 162;
-constexpr int N = 78;
-constexpr int Y = 89;
-}  // namespace world_key
-
 // One frame of the exploration screen.
 void RunExploration(Game& game);
 

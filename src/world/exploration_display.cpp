@@ -133,7 +133,7 @@ void HeroButtons(Game& g) {
       g.ScreenRequest = REQUEST_CHARACTER + h - 1;
       g.SoundEvent = SOUND_CLICK;
     }
-    if (MouseHit(g, MOUSE_MIDDLE) || KeyHit(g, world_key::LEFT_CONTROL)) {
+    if (MouseHit(g, MOUSE_MIDDLE) || KeyHit(g, KEY_LEFT_CONTROL)) {
       if (g.HeroStats[h][hero::Class] == CLASS_SORCERER) {
         g.ScreenRequest = REQUEST_SPELLS + h - 1;
         g.SoundEvent = SOUND_CLICK;

@@ -40,8 +40,8 @@ void OpenQuickPrompt(Game& g) {
 
 void AnswerQuickPrompt(Game& g) {
   if (g.QuickPrompt == 0) return;
-  const bool yesKey = KeyHit(g, world_key::Y);
-  const bool noKey = KeyHit(g, world_key::N) || KeyHit(g, KEY_ESCAPE);
+  const bool yesKey = KeyHit(g, KEY_Y);
+  const bool noKey = KeyHit(g, KEY_N) || KeyHit(g, KEY_ESCAPE);
   const bool click = MouseHit(g, MOUSE_LEFT);
   const bool yes = yesKey || (click && OverDialogYes(g));
   const bool no = noKey || (click && OverDialogNo(g));
