@@ -18,7 +18,7 @@
 
 #include "game/game.h"
 #include "game/game_setup.h"
-#include "platform/sdl_platform.h"
+#include "platform/headless_sdl.h"
 #include "shell/assets.h"
 #include "world/exploration.h"
 #include "world/level_table.h"
@@ -151,10 +151,8 @@ void MeasureScreen(vv::Game& g, const vv::LoopHooks& hooks, int column, int row,
 }
 
 void Measure(const std::string& driver, int frames) {
-  vv::SdlOptions options;
-  options.paced = false;
-  options.fullscreen = false;
-  options.forcedRenderDriver = driver;
+  vv::SdlOptions options = vv::HeadlessSdlOptions(driver);
+  options.keepLastFrame = false;  // a player's frames are not copied for screenshots
   vv::SdlPlatform p(options);
   std::string error;
   if (!p.Init(error) || !p.OpenGameDisplay(vv::RendererChoice::OpenGL, "bench", error)) {
@@ -208,8 +206,7 @@ void Measure(const std::string& driver, int frames) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  vv::UseHeadlessSdl();
   const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
   const std::string only = argc > 2 ? argv[2] : "";
   if (only.empty() || only == "software") {

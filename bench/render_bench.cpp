@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/sdl_platform.h"
+#include "platform/headless_sdl.h"
 #include "session.h"
 #include "shell/assets.h"
 
@@ -17,7 +17,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 void BusyFrame(vv::Shell& s) {
   vv::Platform& p = s.platform;
@@ -38,10 +40,8 @@ void BusyFrame(vv::Shell& s) {
 }
 
 void MeasureRenderer(const std::string& driver, int frames) {
-  vv::SdlOptions options;
-  options.paced = false;
-  options.fullscreen = false;
-  options.forcedRenderDriver = driver;
+  vv::SdlOptions options = vv::HeadlessSdlOptions(driver);
+  options.keepLastFrame = false;  // a player's frames are not copied for screenshots
   vv::SdlPlatform p(options);
   std::string error;
   if (!p.Init(error) || !p.OpenGameDisplay(vv::RendererChoice::OpenGL, "bench", error)) {
@@ -87,14 +87,14 @@ void MeasureStartup() {
     return;
   }
   session.Frames(1);
-  std::printf("start-up to the first main-menu frame (unpaced, software): %.1f ms\n", Ms(Clock::now() - start));
+  std::printf("start-up to the first main-menu frame (unpaced, software): %.1f ms\n",
+              Ms(Clock::now() - start));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  vv::UseHeadlessSdl();
   const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
   MeasureStartup();
   MeasureRenderer("software", frames);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "headless_sdl.h"
+#include "platform/headless_sdl.h"
 #include "platform/sdl_platform.h"
 
 namespace vv {

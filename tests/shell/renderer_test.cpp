@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "headless_sdl.h"
+#include "platform/headless_sdl.h"
 #include "platform/sdl_platform.h"
 #include "shell/assets.h"
 #include "shell/text.h"

@@ -9,7 +9,7 @@
 
 #include "game/game.h"
 #include "game/game_setup.h"
-#include "headless_sdl.h"
+#include "platform/headless_sdl.h"
 #include "platform/sdl_platform.h"
 #include "shell/assets.h"
 #include "shell/main_loop.h"

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "game/game_setup.h"
+#include "platform/headless_sdl.h"
 
 namespace vv {
 namespace {
@@ -23,14 +24,7 @@ std::filesystem::path MakeTempDir() {
 
 PlaytestSession::PlaytestSession(PlaytestOptions options) : options_(std::move(options)) {
   // Headless unless the caller chose otherwise.
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  SdlOptions sdl;
-  sdl.paced = false;
-  sdl.fullscreen = false;
-  sdl.keepLastFrame = true;
-  sdl.forcedRenderDriver = options_.renderer;
-  platform_ = std::make_unique<SdlPlatform>(sdl);
+  platform_ = std::make_unique<SdlPlatform>(HeadlessSdlOptions(options_.renderer));
   platform_->SetScriptedInput(true);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The real SDL platform without a screen or a sound card, for the tests that
-// look at what it draws or how it reads events.
+// The real SDL platform without a screen or a sound card: for the playtest
+// harness, the benchmarks and the tests that look at what it draws.
 
 #include <cstdlib>
 #include <string>
