@@ -72,6 +72,12 @@ int SpellStats(int spell, int field) {
   }
 }
 
+int KnownSpellCount(int level) {
+  const float known = static_cast<float>(level) / 2.0f + 0.5f;
+  if (known < 1.0f) return 0;
+  return known >= static_cast<float>(SPELL_COUNT) ? SPELL_COUNT : static_cast<int>(known);
+}
+
 const char* SpellText(int spell, int field) {
   const SpellRow* row = Row(spell);
   if (!row) return "";

@@ -24,6 +24,10 @@ int SpellStats(int spell, int field);
 // SpellText[spell 1..20][1..2]; "" outside spells 1..15.
 const char* SpellText(int spell, int field);
 
+// How many spells a hero of this level knows: spell k is known from level
+// 2k - 1 on (k <= level / 2 + 0.5), never more than the table holds.
+int KnownSpellCount(int level);
+
 // The widest line of the description panel, and how many lines it shows.
 constexpr int SPELL_DESCRIPTION_WIDTH = 344;
 constexpr int SPELL_DESCRIPTION_LINES = 3;

@@ -1,6 +1,7 @@
 #include "game/game_setup.h"
 
 #include "audio/audio_module.h"
+#include "combat/spell_screen.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
 #include "shell/menus.h"
@@ -34,6 +35,7 @@ LoopHooks MakeLoopHooks(Game& game) {
   AddItemsScreens(game, hooks);
   AddPartyScreens(game, hooks);
   AddAudioScreens(game, hooks);
+  AddSpellScreen(game, hooks);
   return hooks;
 }
 

@@ -1,5 +1,5 @@
-// Plain screens standing in for the inventory, character sheet, combat,
-// loot and spell screens until they are built: each names itself and leads
+// Plain screens standing in for the inventory, character sheet, combat
+// and loot screens until they are built: each names itself and leads
 // back to exploration, so the world can be walked end to end.
 
 #include <string>
@@ -69,7 +69,6 @@ void RunLootStandin(Game& g) {
 void AddStandinScreens(Game& game, LoopHooks& hooks) {
   hooks.screens[SCREEN_INVENTORY] = [&game] { RunHeroStandin(game, "INVENTORY OF"); };
   hooks.screens[SCREEN_CHARACTER] = [&game] { RunHeroStandin(game, "CHARACTER SHEET OF"); };
-  hooks.screens[SCREEN_SPELLS] = [&game] { RunHeroStandin(game, "SPELLS OF"); };
   hooks.screens[SCREEN_COMBAT] = [&game] { RunCombatStandin(game); };
   hooks.screens[SCREEN_LOOT] = [&game] { RunLootStandin(game); };
 }
