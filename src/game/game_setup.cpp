@@ -2,6 +2,7 @@
 
 #include "audio/audio_module.h"
 #include "combat/spell_screen.h"
+#include "ending/ending_module.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
 #include "shell/menus.h"
@@ -36,6 +37,7 @@ LoopHooks MakeLoopHooks(Game& game) {
   AddPartyScreens(game, hooks);
   AddAudioScreens(game, hooks);
   AddSpellScreen(game, hooks);
+  AddEndingScreens(game, hooks);
   return hooks;
 }
 
@@ -44,6 +46,7 @@ void ResetGameTables(Game& game) {
   ResetItemsForNewGame(game);
   ResetPartyForNewGame(game);
   ResetAudioForNewGame(game);
+  ResetEndingForNewGame(game);
 }
 
 }  // namespace vv

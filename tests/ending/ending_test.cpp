@@ -1,0 +1,236 @@
+// The ending: the scroll over time and where it comes to rest, Escape
+// locked while the ending fades in, the story's lines, and the way from the
+// won final battle to the title on the real platform (with VIZID_SHOTS
+// naming a folder, its frames are written there as PNGs to be looked at).
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ending/ending_module.h"
+#include "ending/ending_story.h"
+#include "game/game_setup.h"
+#include "platform/fake_platform.h"
+#include "session.h"
+#include "shell/assets.h"
+#include "shell/main_loop.h"
+#include "shell/text.h"
+
+namespace vv {
+namespace {
+
+// A won game on the recording platform with every screen of the game.
+class EndingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterAssets(platform);
+    platform.SetMaskColor(255, 255, 255);
+    LoadFonts(*game);
+    LoadGameImages(*game);
+    MakeStartupHooks(*game).initTables();
+    hooks = MakeLoopHooks(*game);
+    hooks.drawOverlay = [this] { shown = platform.draws; };
+    game->HeroNames[1] = "ARNE";
+    game->HeroNames[2] = "BIRGIT";
+  }
+  void Frames(int n) {
+    for (int i = 0; i < n; ++i) RunFrame(*game, hooks);
+  }
+  void PressEscape() {
+    platform.ScriptKey(KEY_ESCAPE, true);
+    Frames(1);
+    platform.ScriptKey(KEY_ESCAPE, false);
+    Frames(1);
+  }
+  // Last frame's draws of one picture.
+  std::vector<FakePlatform::DrawCall> Shown(const std::string& file) const {
+    std::vector<FakePlatform::DrawCall> out;
+    for (const auto& d : shown) {
+      if (d.name == file) out.push_back(d);
+    }
+    return out;
+  }
+  // The glyphs drawn on screen row y last frame, with their tint.
+  std::vector<FakePlatform::DrawCall> GlyphsAt(float y) const {
+    std::vector<FakePlatform::DrawCall> out;
+    for (const auto& d : shown) {
+      if (d.name == "medfont.png" && d.y == y) out.push_back(d);
+    }
+    return out;
+  }
+
+  FakePlatform platform;
+  std::unique_ptr<Game> game = std::make_unique<Game>(platform);
+  LoopHooks hooks;
+  std::vector<FakePlatform::DrawCall> shown;
+};
+
+TEST_F(EndingTest, ScrollsUpAndComesToRestWithTheLastLinesInTheMiddle) {
+  game->GameScreen = SCREEN_ENDING;
+  game->EndingScroll = ENDING_SCROLL_START;
+  Frames(1);
+  EXPECT_EQ(game->EndingScroll, 767.5f);
+  Frames(99);
+  EXPECT_EQ(game->EndingScroll, 718.0f);
+  // The first line rises into view from the bottom, at the left margin.
+  const auto first = GlyphsAt(718.0f);
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(first[0].x, 32.0f);
+  EXPECT_EQ(first[0].state.green, 255);
+
+  Frames(10912 - 100 - 1);
+  EXPECT_EQ(game->EndingScroll, -4687.5f);
+  Frames(1);
+  EXPECT_EQ(game->EndingScroll, -4688.0f);
+  Frames(300);
+  EXPECT_EQ(game->EndingScroll, -4688.0f);
+
+  // Congratulation, thanks and prompt at 304, 368 and 432, centred.
+  const std::string prompt = "-PRESS ESCAPE TO RETURN TO MAIN MENU-";
+  const auto congratulation = GlyphsAt(304.0f), thanks = GlyphsAt(368.0f), press = GlyphsAt(432.0f);
+  ASSERT_FALSE(congratulation.empty());
+  ASSERT_FALSE(thanks.empty());
+  ASSERT_EQ(press.size(), prompt.size());
+  EXPECT_EQ(congratulation[0].state.blue, 0);  // green
+  EXPECT_EQ(press[0].state.red, 255);          // yellow
+  EXPECT_EQ(press[0].state.green, 255);
+  EXPECT_EQ(press[0].x, static_cast<float>(static_cast<int>(512.5f - TextWidthHalf(prompt) / 2)));
+  // The lines above have left the screen; the fog edges close it off, and
+  // the next screen starts from an unshifted origin.
+  EXPECT_TRUE(GlyphsAt(4544.0f - 4688.0f).empty());
+  ASSERT_EQ(Shown("fadex_2.png").size(), 1u);
+  ASSERT_EQ(Shown("fadex_4.png").size(), 1u);
+  const auto bottom = Shown("fadex_4.png")[0];
+  EXPECT_EQ(bottom.y, 512.0f);
+  EXPECT_EQ(bottom.state.scaleX, 32.0f);
+  EXPECT_EQ(bottom.state.scaleY, 8.0f);
+  EXPECT_EQ(bottom.state.blend, BLEND_ALPHA);
+  EXPECT_EQ(platform.State().originY, 0.0f);
+  EXPECT_EQ(platform.State().blend, BLEND_MASKED);
+}
+
+TEST_F(EndingTest, EscapeIsLockedWhileTheEndingFadesIn) {
+  game->GameScreen = SCREEN_COMBAT;
+  game->EndingScroll = -100.0f;  // what a previous ending left behind
+  StartEnding(*game);
+  EXPECT_EQ(game->EndingScroll, ENDING_SCROLL_START);
+  Frames(11);  // through black into the ending
+  ASSERT_EQ(game->GameScreen, SCREEN_ENDING);
+  ASSERT_EQ(game->ScreenFade[1], 1);
+  // Escape pressed and let go in frames that are still fading in.
+  int presses = 0;
+  while (game->ScreenFade[2] >= 3) PressEscape(), ++presses;
+  EXPECT_EQ(presses, 4);
+  Frames(2);
+  EXPECT_EQ(game->ScreenFade[1], 0);
+  EXPECT_EQ(game->GameScreen, SCREEN_ENDING);
+  EXPECT_EQ(game->PendingScreen, 0);
+
+  const float before = game->EndingScroll;
+  PressEscape();
+  EXPECT_EQ(game->ScreenFade[1], 2);
+  EXPECT_EQ(game->ScreenFade[3], SCREEN_MAIN_MENU);
+  Frames(3);  // the text goes on scrolling under the fade
+  EXPECT_EQ(game->EndingScroll, before - 2.5f);
+  Frames(10);
+  EXPECT_EQ(game->GameScreen, SCREEN_MAIN_MENU);
+}
+
+// The lines fit the screen with the longest names a player can type, and
+// every speech opens and closes with its quotes.
+TEST_F(EndingTest, TheStoryFitsTheScreen) {
+  game->HeroNames[1] = game->HeroNames[2] = "WWWWWWWW";
+  bool inSpeech = false;
+  for (int line = 1; line <= ENDING_LINE_COUNT; ++line) {
+    const StoryLine& l = EndingStoryLine(line);
+    const std::string text = EndingStoryText(*game, line);
+    // Left-aligned lines keep the margin on the right too (the opening
+    // line and the congratulation are quoted as they stand).
+    if (line > 1 && line != 57) {
+      EXPECT_LE(TextWidthHalf(text), 1024 - 2 * 32) << text;
+    }
+    if (line > 1) {
+      EXPECT_GE(l.offset - EndingStoryLine(line - 1).offset, 64) << text;
+    }
+    const bool speaker = l.colour == StoryColour::Magenta;
+    if (speaker) {
+      EXPECT_FALSE(inSpeech) << "speech before line " << line << " is not closed";
+      inSpeech = true;
+      continue;
+    }
+    if (!inSpeech) continue;
+    const bool opens = EndingStoryLine(line - 1).colour == StoryColour::Magenta;
+    if (opens) {
+      EXPECT_EQ(text.rfind("''", 0), 0u) << text;
+    }
+    const bool last = text.size() >= 2 && text.compare(text.size() - 2, 2, "''") == 0;
+    if (last) inSpeech = false;
+  }
+  EXPECT_FALSE(inSpeech);
+  EXPECT_EQ(EndingStoryText(*game, 56), "WWWWWWWW and WWWWWWWW.");
+}
+
+// From the won final battle's fade to the title, on the real loop and
+// platform: the title music comes back, and Escape takes the player home.
+TEST(EndingScenario, FromTheFinalBattleBackToTheTitle) {
+  PlaytestSession session{PlaytestOptions{}};
+  std::string error;
+  ASSERT_TRUE(session.Start(error)) << error;
+  std::filesystem::path folder;
+  if (const char* dir = std::getenv("VIZID_SHOTS")) {
+    folder = dir;
+    std::filesystem::create_directories(folder);
+  }
+  Game& g = session.game();
+  auto run = [&](const std::string& script) {
+    std::vector<ScriptCommand> commands;
+    ASSERT_TRUE(ParseScript(script, commands, error)) << error;
+    ASSERT_TRUE(session.Run(commands, error)) << error;
+  };
+  auto shot = [&](const char* name) {
+    if (!folder.empty()) run("shot " + (folder / name).string() + "\n");
+  };
+
+  // A party as the final battle leaves it: the game over, the battle music
+  // stopped, the screen fading into the ending.
+  ResetGameTables(g);
+  g.HeroNames[1] = "BRUTUS";
+  g.HeroNames[2] = "SELWYN";
+  g.CurrentLevel = 15;
+  g.GameInProgress = 0;
+  g.GameScreen = SCREEN_COMBAT;
+  g.ScreenFade[1] = g.ScreenFade[2] = 0;  // long past the title's fade-in
+  StartEnding(g);
+  run("wait 30\n");
+  ASSERT_EQ(g.GameScreen, SCREEN_ENDING);
+  EXPECT_EQ(g.EndingScroll, ENDING_SCROLL_START - 0.5f * 20);  // ten frames to black, twenty of the ending
+  EXPECT_EQ(g.MusicState, 1);                                  // the title track
+  shot("ending_01_start.png");
+  // Further on, a few frames at each place worth a look.
+  for (float at : {700.0f, 400.0f, -300.0f, -2100.0f, -4400.0f}) {
+    g.EndingScroll = at;
+    run("wait 2\n");
+    shot(("ending_at_" + std::to_string(static_cast<int>(at)) + ".png").c_str());
+  }
+  g.EndingScroll = -4680.0f;
+  run("wait 20\n");
+  EXPECT_EQ(g.EndingScroll, ENDING_SCROLL_END);
+  shot("ending_05_at_rest.png");
+  EXPECT_NE(session.StateJson().find("\"EndingScroll\":\"-4688.0\""), std::string::npos);
+
+  run("key 27\nwait 5\n");
+  EXPECT_EQ(g.ScreenFade[1], 2);
+  shot("ending_06_fading_out.png");
+  run("wait 20\n");
+  EXPECT_EQ(g.GameScreen, SCREEN_MAIN_MENU);
+  EXPECT_EQ(g.ScreenFade[1], 0);
+  EXPECT_EQ(g.platform.State().originY, 0.0f);
+  shot("ending_07_title.png");
+}
+
+}  // namespace
+}  // namespace vv
