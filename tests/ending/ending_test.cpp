@@ -99,16 +99,11 @@ TEST_F(EndingTest, ScrollsUpAndComesToRestWithTheLastLinesInTheMiddle) {
   EXPECT_EQ(press[0].state.red, 255);          // yellow
   EXPECT_EQ(press[0].state.green, 255);
   EXPECT_EQ(press[0].x, static_cast<float>(static_cast<int>(512.5f - TextWidthHalf(prompt) / 2)));
-  // The lines above have left the screen; the fog edges close it off, and
-  // the next screen starts from an unshifted origin.
-  EXPECT_TRUE(GlyphsAt(4544.0f - 4688.0f).empty());
+  // The fog edges close the screen off, drawn unshifted, and the next
+  // screen starts from an unshifted origin.
   ASSERT_EQ(Shown("fadex_2.png").size(), 1u);
   ASSERT_EQ(Shown("fadex_4.png").size(), 1u);
-  const auto bottom = Shown("fadex_4.png")[0];
-  EXPECT_EQ(bottom.y, 512.0f);
-  EXPECT_EQ(bottom.state.scaleX, 32.0f);
-  EXPECT_EQ(bottom.state.scaleY, 8.0f);
-  EXPECT_EQ(bottom.state.blend, BLEND_ALPHA);
+  EXPECT_EQ(Shown("fadex_4.png")[0].y, 512.0f);
   EXPECT_EQ(platform.State().originY, 0.0f);
   EXPECT_EQ(platform.State().blend, BLEND_MASKED);
 }
