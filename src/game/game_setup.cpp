@@ -1,6 +1,7 @@
 #include "game/game_setup.h"
 
 #include "audio/audio_module.h"
+#include "combat/combat_module.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
 #include "shell/menus.h"
@@ -33,6 +34,7 @@ LoopHooks MakeLoopHooks(Game& game) {
   AddWorldScreens(game, hooks);
   AddItemsScreens(game, hooks);
   AddPartyScreens(game, hooks);
+  AddCombatScreens(game, hooks);
   AddAudioScreens(game, hooks);
   return hooks;
 }
@@ -41,6 +43,7 @@ void ResetGameTables(Game& game) {
   ResetWorldForNewGame(game);
   ResetItemsForNewGame(game);
   ResetPartyForNewGame(game);
+  ResetCombatForNewGame(game);
   ResetAudioForNewGame(game);
 }
 

@@ -1,6 +1,7 @@
 #include "game/state_dump.h"
 
 #include "audio/audio_module.h"
+#include "combat/combat_module.h"
 #include "game/json_writer.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
@@ -40,6 +41,7 @@ std::string DumpGameState(const Game& game, const DumpExtras& extras) {
   DumpWorldState(game, j);
   DumpPartyState(game, j);
   DumpItemsState(game, j);
+  DumpCombatState(game, j);
   DumpAudioState(game, j);
   j.EndObject();
   return j.Text() + "\n";

@@ -1,5 +1,5 @@
-// Plain screens standing in for the inventory, character sheet, combat,
-// loot and spell screens until they are built: each names itself and leads
+// Plain screens standing in for the inventory, character sheet, loot and
+// spell screens until they are built: each names itself and leads
 // back to exploration, so the world can be walked end to end.
 
 #include <string>
@@ -25,32 +25,12 @@ std::string ForHero(const Game& g, const char* what) {
   return std::string(what) + " " + g.HeroNames[h];
 }
 
-bool AnyKeyOrClick(const Game& g) {
-  for (int code = 1; code <= 250; ++code) {
-    if (KeyHit(g, code)) return true;
-  }
-  return MouseHit(g, MOUSE_LEFT) || MouseHit(g, MOUSE_RIGHT);
-}
-
 void RunHeroStandin(Game& g, const char* what) {
   DrawStandin(g, ForHero(g, what), "PRESS ESCAPE TO RETURN");
   if (KeyHit(g, KEY_ESCAPE)) {
     g.SoundEvent = SOUND_CLICK;
     SwitchScreen(g, SCREEN_WORLD);
   }
-}
-
-void RunCombatStandin(Game& g) {
-  DrawStandin(g, "COMBAT", "PRESS ANY KEY TO RETURN");
-  if (!AnyKeyOrClick(g)) return;
-  // As after a won battle without loot: the encounter is over and the
-  // area music takes up where it paused.
-  g.AttackBanner = 0;
-  g.PortalEventFlag = 0;
-  g.ResumeAreaMusic = 1;
-  g.SoundEvent = SOUND_BATTLE_WON;
-  FlushInput(g);
-  SwitchScreen(g, SCREEN_WORLD);
 }
 
 void RunLootStandin(Game& g) {
@@ -70,7 +50,6 @@ void AddStandinScreens(Game& game, LoopHooks& hooks) {
   hooks.screens[SCREEN_INVENTORY] = [&game] { RunHeroStandin(game, "INVENTORY OF"); };
   hooks.screens[SCREEN_CHARACTER] = [&game] { RunHeroStandin(game, "CHARACTER SHEET OF"); };
   hooks.screens[SCREEN_SPELLS] = [&game] { RunHeroStandin(game, "SPELLS OF"); };
-  hooks.screens[SCREEN_COMBAT] = [&game] { RunCombatStandin(game); };
   hooks.screens[SCREEN_LOOT] = [&game] { RunLootStandin(game); };
 }
 
