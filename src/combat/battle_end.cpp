@@ -54,6 +54,9 @@ void AwardExperience(Game& g) {
     // One level a battle; a second threshold waits for the next victory.
     if (CheckLevelUp(g, h)) g.BattleLevelled = 1;
   }
+  // The new endurance counts from now on: this frame's statistics would
+  // otherwise still see the old one and cut the new full health back.
+  if (g.BattleLevelled == 1) ApplyAttributeBoosts(g);
 }
 
 void AdvanceVictory(Game& g) {

@@ -62,10 +62,14 @@ float Progress(const Game& g) {
 void DamageNumber(Game& g, float x, float y, const std::string& text, int red, int green, int blue) {
   Platform& p = g.platform;
   const float t = Progress(g);
-  p.SetColor(red, green, blue);
+  const float top = y - 15.0f - 20.0f * t;
   p.SetBlend(BLEND_ALPHA);
   p.SetAlpha(t < 0.7f ? 1.0f : (1.0f - t) / 0.3f);
-  DrawTextHalf(g, x, y - 15.0f - 20.0f * t, text, 1);
+  // A dark shadow keeps the number readable over splats and glows.
+  p.SetColor(40, 20, 0);
+  DrawTextHalf(g, x + 2.0f, top + 2.0f, text, 1);
+  p.SetColor(red, green, blue);
+  DrawTextHalf(g, x, top, text, 1);
   p.ResetDrawState();
 }
 
@@ -182,7 +186,7 @@ void DrawTurnIndicator(Game& g) {
 
 void DrawSpellListOverBattle(Game& g) {
   if (g.SpellListOpen != 1 || (g.CombatTurn != TURN_HERO_1 && g.CombatTurn != TURN_HERO_2)) return;
-  Shade(g, 120, 88, 784, 440, 0.66f);
+  Shade(g, 120, 70, 784, 472, 0.66f);
   DrawSpellList(g, g.CombatTurn);
 }
 
@@ -236,8 +240,8 @@ void DrawBattle(Game& g) {
   p.ResetDrawState();
   DrawMonster(g);
   DrawMonsterName(g);
-  DrawTurnIndicator(g);
   DrawHeroPanels(g);
+  DrawTurnIndicator(g);
   DrawPortraitEffects(g);
   DrawCombatMenu(g);
   DrawEquipmentPanel(g);

@@ -77,7 +77,11 @@ void SelectSpell(Game& g, int h) {
 
 void DrawSpellList(Game& g, int h) {
   Platform& p = g.platform;
-  p.DrawImage(g.SpellTabImage, 146, 142);
+  // The list's panel, stretched to hold all fifteen rows, carries the
+  // heading in its title bar; the details' panel carries the spell's name.
+  p.SetScale(1.0f, 1.2f);
+  p.DrawImage(g.SpellTabImage, 146, 81);
+  p.SetScale(1.0f, 1.0f);
   p.DrawImage(g.SpellDescTabImage, 497, 180);
   p.SetColor(255, 0, 255);
   DrawTextHalf(g, SPELL_LIST_X, 103, "KNOWN SPELLS", 1);

@@ -149,6 +149,8 @@ TEST_F(CombatFlowTest, AVictoryFrameByFrame) {
   EXPECT_TRUE(TextDrawn("YOU ARE VICTORIOUS!"));
   EXPECT_TRUE(TextDrawn("LEVEL UP!"));
   Frames(2);
+  EXPECT_EQ(Hero(1)[hero::MaxHealth], 22);  // one more endurance
+  EXPECT_EQ(Hero(1)[hero::Health], 22);     // and all of it
   EXPECT_TRUE(sounds.empty());
   Frames(1);
   EXPECT_EQ(sounds, std::vector<int>{SOUND_MONSTER_DEATH + m});

@@ -45,6 +45,15 @@ inline std::uint32_t SeedForRolls(std::initializer_list<Roll> rolls) {
   }
 }
 
+// Puts an item into a hero's slot as the inventory would: its number, its
+// condition (full unless given) and the copied item fields.
+inline void EquipItem(Game& game, int h, int slot, int item, int condition = -1) {
+  int* e = game.HeroEquipment[h][slot];
+  e[1] = item;
+  e[2] = condition >= 0 ? condition : ItemStats(slot, item, item::MaxCondition);
+  for (int f = 5; f <= 8; ++f) e[f - 2] = ItemStats(slot, item, f);
+}
+
 class CombatTest : public ::testing::Test {
  protected:
   CombatTest() {
@@ -84,12 +93,7 @@ class CombatTest : public ::testing::Test {
     g().GameInProgress = 1;
   }
 
-  void Equip(int h, int slot, int item, int condition = -1) {
-    int* e = g().HeroEquipment[h][slot];
-    e[1] = item;
-    e[2] = condition >= 0 ? condition : ItemStats(slot, item, item::MaxCondition);
-    for (int f = 5; f <= 8; ++f) e[f - 2] = ItemStats(slot, item, f);
-  }
+  void Equip(int h, int slot, int item, int condition = -1) { EquipItem(g(), h, slot, item, condition); }
 
   // A battle against monster m, set up but with nobody's turn yet.
   void Fight(int m) {
