@@ -14,6 +14,7 @@
 #include "game/game_setup.h"
 #include "items/item_rules.h"
 #include "session.h"
+#include "world/level_table.h"
 
 namespace vv {
 namespace {
@@ -79,15 +80,18 @@ class CombatShotsTest : public ::testing::Test {
   // Leaves any battle as a victory without loot would.
   void EndBattle() {
     if (g().GameScreen != SCREEN_COMBAT) return;
+    g().CombatMonster = 1;  // Vorgash's fall would end the game
     g().CombatTurn = TURN_VICTORY;
     g().CombatFrames = END_LEAVE_FRAME - 1;
     g().LootCount = 0;
     session.Frames(3);
   }
 
-  // A new battle on `level` at time of day `time`.
-  void Battle(int level, int time, bool portal = false) {
+  // A new battle on `level` at time of day `time`; a seed makes the
+  // monster's draw.
+  void Battle(int level, int time, bool portal = false, std::uint32_t seed = 0) {
     EndBattle();
+    if (seed != 0) SeedRandom(g(), seed);
     for (int c = 1; c <= 5; ++c) {
       for (int r = 1; r <= 5; ++r) {
         if (g().LevelGrid[c][r] == level) g().PartyState[ScreenColumn] = c, g().PartyState[ScreenRow] = r;
@@ -216,6 +220,31 @@ TEST_F(CombatShotsTest, EveryStateOfTheCombatScreen) {
       Shot("16_area_" + std::to_string(area) + (time == 24 ? "_day" : "_night"));
     }
   }
+  // Every monster standing, striking and dead.
+  for (int m = 1; m <= MONSTER_COUNT; ++m) {
+    int level = 0, row = 0;
+    for (int l = 1; l <= 15 && level == 0; ++l) {
+      for (int r = 1; r <= 100 && level == 0; ++r) {
+        if (g().LevelTable[l][r][level::Monster] == m) level = l, row = r;
+      }
+    }
+    if (m == VORGASH) {
+      Battle(15, 24, true);
+    } else {
+      Battle(level, 24, false, SeedForRolls({{1, 100, row}}));
+    }
+    ASSERT_EQ(g().CombatMonster, m);
+    UntilTurnOf(1);
+    const std::string name = "19_monster_" + std::string(m < 10 ? "0" : "") + std::to_string(m);
+    Shot(name + "_a_standing");
+    MonsterStrikes({{1, 100, 99}, {1, 2, 1}}, name + "_b_striking");
+    g().CombatTurn = TURN_DEFEAT;
+    g().MonsterHealth = 0;
+    session.Frames(2);
+    Shot(name + "_c_dead");
+    g().CombatTurn = TURN_TIMERS;
+  }
+
   g().OptionFlags[OPTION_TURN_INDICATOR] = 0;
   Battle(15, 2, true);
   UntilTurnOf(1);
