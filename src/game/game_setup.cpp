@@ -1,6 +1,7 @@
 #include "game/game_setup.h"
 
 #include "audio/audio_module.h"
+#include "combat/combat_module.h"
 #include "combat/spell_screen.h"
 #include "ending/ending_module.h"
 #include "items/items_module.h"
@@ -35,6 +36,7 @@ LoopHooks MakeLoopHooks(Game& game) {
   AddWorldScreens(game, hooks);
   AddItemsScreens(game, hooks);
   AddPartyScreens(game, hooks);
+  AddCombatScreens(game, hooks);
   AddAudioScreens(game, hooks);
   AddSpellScreen(game, hooks);
   AddEndingScreens(game, hooks);
@@ -45,6 +47,7 @@ void ResetGameTables(Game& game) {
   ResetWorldForNewGame(game);
   ResetItemsForNewGame(game);
   ResetPartyForNewGame(game);
+  ResetCombatForNewGame(game);
   ResetAudioForNewGame(game);
   ResetEndingForNewGame(game);
 }

@@ -1,6 +1,7 @@
 #include "game/state_dump.h"
 
 #include "audio/audio_module.h"
+#include "combat/combat_module.h"
 #include "ending/ending_module.h"
 #include "game/json_writer.h"
 #include "items/items_module.h"
@@ -41,6 +42,7 @@ std::string DumpGameState(const Game& game, const DumpExtras& extras) {
   DumpWorldState(game, j);
   DumpPartyState(game, j);
   DumpItemsState(game, j);
+  DumpCombatState(game, j);
   DumpAudioState(game, j);
   DumpEndingState(game, j);
   j.EndObject();

@@ -55,6 +55,38 @@ void HealthGaugeColour(float ratio, int& red, int& green) {
   green = std::clamp(static_cast<int>(t * 510.0f), 0, 255);
 }
 
+void DrawHeroBox(Game& game, int h, int backRed, int backGreen, int backBlue) {
+  Platform& p = game.platform;
+  const int x = BAR_HERO_X[h] + 7;
+  const int* stats = game.HeroStats[h];
+  p.SetColor(backRed, backGreen, backBlue);
+  p.DrawImage(game.FaceBackImage, static_cast<float>(x), 635);
+  p.SetColor(255, 255, 255);
+  const int face = stats[hero::Face];
+  if (face >= 1 && face <= 10) p.DrawImage(game.FaceImages[face], static_cast<float>(x), 635);
+  int icon = 0;
+  for (int b = 1; b <= 3; ++b) {
+    if (game.HeroTimers[h][b] > 0) p.DrawImage(game.BonusImages[b], static_cast<float>(x + 24 * icon++), 635);
+  }
+
+  // The health gauge grows upward from its bottom-left corner.
+  const int gaugeX = BAR_HERO_X[h] + 151;
+  p.DrawImage(game.HpGauge2Image, static_cast<float>(gaugeX), BAR_Y);
+  const float ratio = stats[hero::MaxHealth] > 0 ? static_cast<float>(stats[hero::Health]) /
+                                                       static_cast<float>(stats[hero::MaxHealth])
+                                                 : 0.0f;
+  int red = 0, green = 0;
+  HealthGaugeColour(ratio, red, green);
+  p.SetColor(red, green, 0);
+  p.SetScale(1, ratio);
+  p.DrawImage(game.HpGauge1Image, static_cast<float>(gaugeX + 2), 738);
+  p.SetScale(1, 1);
+  p.SetColor(255, 150, 0);
+  DrawTextQuarter(game, static_cast<float>(gaugeX + 15), 740,
+                  std::to_string(stats[hero::Health]) + "/" + std::to_string(stats[hero::MaxHealth]), 1);
+  p.ResetDrawState();
+}
+
 void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue) {
   Platform& p = game.platform;
   p.DrawImage(game.LowBarImage, 0, 614);
@@ -69,38 +101,11 @@ void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selecte
   }
 
   for (int h = 1; h <= 2; ++h) {
-    const int x = BAR_HERO_X[h] + 7;
-    const int* stats = game.HeroStats[h];
     if (h == game.SelectedHero) {
-      p.SetColor(selectedRed, selectedGreen, selectedBlue);
+      DrawHeroBox(game, h, selectedRed, selectedGreen, selectedBlue);
     } else {
-      p.SetColor(100, 50, 0);
+      DrawHeroBox(game, h, 100, 50, 0);
     }
-    p.DrawImage(game.FaceBackImage, static_cast<float>(x), 635);
-    p.SetColor(255, 255, 255);
-    const int face = stats[hero::Face];
-    if (face >= 1 && face <= 10) p.DrawImage(game.FaceImages[face], static_cast<float>(x), 635);
-    int icon = 0;
-    for (int b = 1; b <= 3; ++b) {
-      if (game.HeroTimers[h][b] > 0)
-        p.DrawImage(game.BonusImages[b], static_cast<float>(x + 24 * icon++), 635);
-    }
-
-    // The health gauge grows upward from its bottom-left corner.
-    const int gaugeX = BAR_HERO_X[h] + 151;
-    p.DrawImage(game.HpGauge2Image, static_cast<float>(gaugeX), BAR_Y);
-    const float ratio = stats[hero::MaxHealth] > 0 ? static_cast<float>(stats[hero::Health]) /
-                                                         static_cast<float>(stats[hero::MaxHealth])
-                                                   : 0.0f;
-    int red = 0, green = 0;
-    HealthGaugeColour(ratio, red, green);
-    p.SetColor(red, green, 0);
-    p.SetScale(1, ratio);
-    p.DrawImage(game.HpGauge1Image, static_cast<float>(gaugeX + 2), 738);
-    p.SetScale(1, 1);
-    p.SetColor(255, 150, 0);
-    DrawTextQuarter(game, static_cast<float>(gaugeX + 15), 740,
-                    std::to_string(stats[hero::Health]) + "/" + std::to_string(stats[hero::MaxHealth]), 1);
   }
 
   p.SetColor(255, 255, 255);

@@ -27,6 +27,9 @@ void FollowBarCommand(Game& game, const BarCommand& command);
 
 // Draws the bar. `selectedTint` colours the shown hero's portrait backing.
 void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue);
+// One hero's box on the bar: the backing in the given colour, the
+// portrait, the boost icons, the health gauge and its text.
+void DrawHeroBox(Game& game, int hero, int backRed, int backGreen, int backBlue);
 // The health gauge colour of a hero at health ratio r (green at full
 // health, red near none).
 void HealthGaugeColour(float ratio, int& red, int& green);

@@ -97,7 +97,4 @@ void RollComment(Game& game, int r);
 // hero's name.
 std::string CommentLine(const Game& game, int hero, int comment);
 
-// ---- stand-in screens (standin_screens.cpp)
-void AddStandinScreens(Game& game, LoopHooks& hooks);
-
 }  // namespace vv

@@ -16,8 +16,6 @@ void InitWorldTables(Game& game) {
 
 void AddWorldScreens(Game& game, LoopHooks& hooks) {
   hooks.screens[SCREEN_WORLD] = [&game] { RunExploration(game); };
-  // Later screens register over these.
-  AddStandinScreens(game, hooks);
 }
 
 void ResetWorldForNewGame(Game& game) {

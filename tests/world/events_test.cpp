@@ -290,7 +290,7 @@ TEST_F(EventsTest, ThePortalSpeaksAndThenAttacks) {
   Frames(125);
   EXPECT_EQ(g().GameScreen, SCREEN_COMBAT);
   EXPECT_EQ(g().PortalEventFlag, 1);    // until the battle is set up
-  platform.ScriptKey(KEY_SPACE, true);  // the stand-in battle ends, as a battle would
+  platform.ScriptKey(KEY_SPACE, true);  // the battle ends at once in these tests
   Frames(1);
   EXPECT_EQ(g().PortalEventFlag, 0);
   EXPECT_EQ(g().AttackBanner, 0);

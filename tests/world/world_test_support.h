@@ -16,6 +16,7 @@
 #include "game/game_setup.h"
 #include "platform/fake_platform.h"
 #include "shell/assets.h"
+#include "shell/input.h"
 #include "shell/main_loop.h"
 #include "world/exploration.h"
 #include "world/world_module.h"
@@ -43,12 +44,27 @@ class WorldTest : public ::testing::Test {
     // The world's screens alone: the other subsystems' per-frame work
     // (derived statistics, music) plays no part in these tests.
     AddWorldScreens(g(), hooks);
+    // Nor do battles: any key or click ends one as a battle won without
+    // loot ends, so that a walk can go on.
+    hooks.screens[SCREEN_COMBAT] = [this] { EndBattleAtOnce(); };
     // What a frame drew, kept before the loop clears the canvas.
     hooks.drawOverlay = [this] { shown = platform.draws; };
     hooks.playSound = [this](int code) { sounds.push_back(code); };
   }
 
   Game& g() { return *game_; }
+
+  void EndBattleAtOnce() {
+    bool pressed = MouseHit(g(), MOUSE_LEFT) || MouseHit(g(), MOUSE_RIGHT);
+    for (int code = 1; code <= 250; ++code) pressed = pressed || KeyHit(g(), code);
+    if (!pressed) return;
+    g().AttackBanner = 0;
+    g().PortalEventFlag = 0;
+    g().ResumeAreaMusic = 1;
+    g().SoundEvent = SOUND_BATTLE_WON;
+    FlushInput(g());
+    SwitchScreen(g(), SCREEN_WORLD);
+  }
 
   // A new game standing on the start screen, area introductions already
   // seen, on a map of bare screens.
