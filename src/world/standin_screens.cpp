@@ -1,5 +1,5 @@
-// Plain screens standing in for the inventory, character sheet, combat,
-// loot and spell screens until they are built: each names itself and leads
+// Plain screens standing in for the character sheet, combat and spell
+// screens until they are built: each names itself and leads
 // back to exploration, so the world can be walked end to end.
 
 #include <string>
@@ -53,25 +53,12 @@ void RunCombatStandin(Game& g) {
   SwitchScreen(g, SCREEN_WORLD);
 }
 
-void RunLootStandin(Game& g) {
-  DrawStandin(g, "LOOT FOUND", "PRESS ESCAPE TO RETURN");
-  if (!KeyHit(g, KEY_ESCAPE)) return;
-  for (auto& entry : g.LootList) {
-    for (int& field : entry) field = 0;
-  }
-  g.LootCount = 0;
-  g.SoundEvent = SOUND_CLICK;
-  SwitchScreen(g, SCREEN_WORLD);
-}
-
 }  // namespace
 
 void AddStandinScreens(Game& game, LoopHooks& hooks) {
-  hooks.screens[SCREEN_INVENTORY] = [&game] { RunHeroStandin(game, "INVENTORY OF"); };
   hooks.screens[SCREEN_CHARACTER] = [&game] { RunHeroStandin(game, "CHARACTER SHEET OF"); };
   hooks.screens[SCREEN_SPELLS] = [&game] { RunHeroStandin(game, "SPELLS OF"); };
   hooks.screens[SCREEN_COMBAT] = [&game] { RunCombatStandin(game); };
-  hooks.screens[SCREEN_LOOT] = [&game] { RunLootStandin(game); };
 }
 
 }  // namespace vv
