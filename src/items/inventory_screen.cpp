@@ -87,7 +87,7 @@ void HandleSlots(Game& g, T_Item* held, bool leftHit) {
 }
 
 // The grid: pick up, place in a free place, or exchange with the one item
-// the held item covers. Returns the swap state.
+// the held item covers, and the swap state.
 void HandleGrid(Game& g, T_Item* held, bool leftHit) {
   if (held == nullptr && leftHit) {
     for (T_Item& item : g.ItemList) {
