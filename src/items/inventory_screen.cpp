@@ -63,6 +63,14 @@ void PutDown(Game& g, T_Item& item) {
   g.SuppressPresent = 1;
 }
 
+// The held item goes into the grid where it would land.
+void PlaceAtSnap(Game& g, T_Item& held) {
+  held.Location = LOCATION_GRID;
+  held.x = g.SnapX - 1;
+  held.y = g.SnapY - 1;
+  PutDown(g, held);
+}
+
 // Equipment slots: take out, put in, exchange with the held item.
 void HandleSlots(Game& g, T_Item* held, bool leftHit) {
   if (!leftHit) return;
@@ -102,10 +110,7 @@ void HandleGrid(Game& g, T_Item* held, bool leftHit) {
   const bool fits = held != nullptr && FreeCellsUnderSnap(g) == g.HeldItem[held::Cells];
   bool clickUsed = false;
   if (fits && leftHit && held->Location == LOCATION_HELD) {
-    held->Location = LOCATION_GRID;
-    held->x = g.SnapX - 1;
-    held->y = g.SnapY - 1;
-    PutDown(g, *held);
+    PlaceAtSnap(g, *held);
     clickUsed = true;
   }
   g.SnapFits = fits ? 1 : 0;
@@ -119,12 +124,8 @@ void HandleGrid(Game& g, T_Item* held, bool leftHit) {
   const bool inGrid = held != nullptr && cells == g.HeldItem[held::Cells];
   g.SwapState = inGrid && covered > 1 ? covered : inGrid && covered == 1 ? 1 : 0;
   if (g.SwapState == 1 && leftHit && held != nullptr && !clickUsed && held->Location == LOCATION_HELD) {
-    T_Item* under = CoveredItem(g);
-    held->Location = LOCATION_GRID;
-    held->x = g.SnapX - 1;
-    held->y = g.SnapY - 1;
-    under->Location = LOCATION_HELD;
-    PutDown(g, *held);
+    CoveredItem(g)->Location = LOCATION_HELD;
+    PlaceAtSnap(g, *held);
   }
 }
 
