@@ -1,6 +1,9 @@
 #include "items/items_module.h"
 
+#include "items/inventory_grid.h"
+#include "items/inventory_screen.h"
 #include "items/item_database.h"
+#include "items/loot_screen.h"
 
 namespace vv {
 
@@ -10,7 +13,10 @@ void InitItemsTables(Game&) {
   ItemText(CATEGORY_WEAPON, 1, item::Name);
 }
 
-void AddItemsScreens(Game&, LoopHooks&) {}
+void AddItemsScreens(Game& game, LoopHooks& hooks) {
+  hooks.screens[SCREEN_INVENTORY] = [&game] { RunInventoryScreen(game); };
+  hooks.screens[SCREEN_LOOT] = [&game] { RunLootScreen(game); };
+}
 
 void ResetItemsForNewGame(Game& game) {
   for (auto& hero : game.HeroEquipment) {
@@ -23,6 +29,12 @@ void ResetItemsForNewGame(Game& game) {
       for (int& field : cell) field = 0;
     }
   }
+  // Nothing hangs on the cursor in a new game.
+  game.ItemList.clear();
+  TearDownInventoryLists(game);
+  RefreshHeldItem(game);
+  game.InvPopup = POPUP_NONE;
+  game.ItemScreenRequest = 0;
 }
 
 void DumpItemsState(const Game& game, JsonWriter& json) {
@@ -46,6 +58,26 @@ void DumpItemsState(const Game& game, JsonWriter& json) {
     }
   }
   json.EndArray();
+
+  // The inventory and loot screens: the held item, every item on the
+  // screen (category, number, location, condition), the panel and where
+  // the held item would land.
+  json.IntArray("HeldItem", game.HeldItem, 1, 9);
+  json.BeginArray("ItemList");
+  for (const T_Item& item : game.ItemList) {
+    const int fields[5] = {0, item.Category, item.Number, item.Location, item.Condition};
+    json.IntArray({}, fields, 1, 4);
+  }
+  json.EndArray();
+  json.Number("InvPopup", game.InvPopup);
+  json.Number("SnapX", game.SnapX);
+  json.Number("SnapY", game.SnapY);
+  json.Number("SnapW", game.SnapW);
+  json.Number("SnapH", game.SnapH);
+  json.Number("SnapColumn", game.SnapColumn);
+  json.Number("SnapRow", game.SnapRow);
+  json.Number("SwapState", game.SwapState);
+  json.IntArray("LootSlotX", game.LootSlotX, 1, 3);
 }
 
 }  // namespace vv

@@ -31,7 +31,7 @@ TEST_F(DisplayTest, HeroButtonsOpenTheHerosScreens) {
   Click(260, 700);  // hero 2's inventory
   EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
   EXPECT_EQ(g().SelectedHero, 2);
-  EXPECT_TRUE(TextDrawn("INVENTORY OF BIRGIT"));
+  EXPECT_TRUE(TextDrawn("Pick up.........."));
   Press(KEY_ESCAPE);
   EXPECT_EQ(g().ScreenTiles.empty(), false);  // back: the screen was built again
 

@@ -138,7 +138,8 @@ TEST_F(EventsTest, OpeningAChestFillsTheLootAndShowsItsBanner) {
   EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
   Frames(1);
   EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
-  Press(KEY_ESCAPE);  // the stand-in loot screen lets it all go
+  Press(KEY_ESCAPE);  // end the looting and let it all go
+  Press(KEY_Y);
   EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
   EXPECT_EQ(g().LootCount, 0);
 

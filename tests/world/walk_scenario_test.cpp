@@ -1,6 +1,6 @@
 // A new game walked from the start to the portal through the real frame
 // loop: every screen crossed, every chest on the way opened, every speech
-// box answered, every banner waited out and every stand-in screen left.
+// box answered, every banner waited out and every other screen left.
 // On the game's own map when it carries the real world (the portal stands
 // on level 15), else on a small world built here.
 
@@ -85,7 +85,8 @@ class WalkScenarioTest : public WorldTest {
         Press(KEY_SPACE);
       } else if (g().GameScreen == SCREEN_LOOT) {
         ++loots;
-        Press(KEY_ESCAPE);
+        Press(KEY_ESCAPE);  // end the looting
+        Press(KEY_Y);
       } else if (g().GameScreen != SCREEN_WORLD) {
         Press(KEY_ESCAPE);
       } else if (g().SpeechKind != SPEECH_NONE) {

@@ -145,10 +145,13 @@ TEST_F(WorldShotsTest, ANewGameAndEveryLevelByDayAndByNight) {
   session.Frames(2);
   EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
   g().ChestBanner = 1;
+  g().LootCount = 1;
+  g().LootList[1][1] = 6, g().LootList[1][2] = 1;
   session.Frames(10);
   Shot("08_chest_banner");
   session.Frames(150);
-  Key(KEY_ESCAPE);
+  Key(KEY_ESCAPE);  // end the looting
+  Key(KEY_Y);
 
   // Dusk and night with the fog of a walk, and the dark cavern.
   Visit(3, 1, 40, false);

@@ -417,7 +417,9 @@ void Amulet(Canvas& c, int n) {
 
 void Potion(Canvas& c, int n) {
   cairo_t* cr = c.cr();
-  const Rgb liquids[4] = {Hex("#d02a2a"), Hex("#e07a1a"), Hex("#2ab84a"), Hex("#2a6ae8")};
+  // Red heals; the boosts are the brown brew, the blue tonic and the violet
+  // draught their descriptions speak of.
+  const Rgb liquids[4] = {Hex("#d02a2a"), Hex("#a8561c"), Hex("#2a6ae8"), Hex("#8a3ad8")};
   auto bottle = [](cairo_t* c2) {
     cairo_move_to(c2, 15, 10);
     cairo_line_to(c2, 25, 10);

@@ -1,0 +1,260 @@
+// The equipment and inventory screen through the real frame loop: where
+// items fit, swaps, the slot rules, examining and drinking, throwing away,
+// the write-back and leaving.
+
+#include <cstring>
+
+#include "item_screen_test_support.h"
+#include "items/item_rules.h"
+#include "shell/input.h"
+#include "shell/menus.h"
+
+namespace vv::test {
+namespace {
+
+constexpr int DAGGER = 1, CLUB = 3, BULL_WHIP = 7, PITCHFORK = 10;
+constexpr int BUCKLER = 1;
+
+class InventoryTest : public ItemScreenTest {
+ protected:
+  // Picks up the item lying at (column, row) of the given size in cells.
+  void PickUp(int column, int row, int width, int height) {
+    Click(CellX(column, width), CellY(row, height));
+    ASSERT_NE(Held(), nullptr);
+  }
+  const T_InvSlot& Cell(int column, int row) const {
+    return game_->InvSlotList[static_cast<std::size_t>((column - 1) * 10 + row - 1)];
+  }
+};
+
+TEST_F(InventoryTest, FootprintsMustLieWhollyOnFreeCells) {
+  PutInGrid(1, 1, CATEGORY_WEAPON, BULL_WHIP);
+  PutInGrid(1, 5, CATEGORY_WEAPON, PITCHFORK);
+  PutInGrid(1, 9, CATEGORY_AMULET, 1);
+  PutInGrid(2, 9, CATEGORY_POTION, 1);
+  OpenInventory(1);
+
+  PickUp(1, 1, 3, 3);
+  EXPECT_EQ(g().HeldItem[held::GridWidth], 3);
+  EXPECT_EQ(g().HeldItem[held::Cells], 9);
+  // At column 9 the whip would reach column 11: six cells, never a fit.
+  Move(CellX(9, 3), CellY(1, 3));
+  EXPECT_EQ(g().SnapColumn, 9);
+  EXPECT_EQ(Cell(9, 1).State.Target, 2);  // shown as refused
+  Click(CellX(9, 3), CellY(1, 3));
+  ASSERT_NE(Held(), nullptr);
+  EXPECT_EQ(g().PartyInventory[9][1][1], 0);
+  Click(CellX(8, 3), CellY(1, 3));
+  EXPECT_EQ(Held(), nullptr);
+  EXPECT_EQ(g().PartyInventory[8][1][2], BULL_WHIP);
+
+  // A 2 by 4 item at column 9 is stored at its top-left cell and covers
+  // columns 9 and 10.
+  PickUp(1, 5, 2, 4);
+  Click(CellX(9, 2), CellY(5, 4));
+  EXPECT_EQ(g().PartyInventory[9][5][2], PITCHFORK);
+  EXPECT_EQ(g().PartyInventory[10][5][1], 0);
+  PickUp(1, 9, 1, 1);  // the amulet
+  EXPECT_EQ(g().HeldItem[held::Cells], 1);
+  Click(CellX(10, 1), CellY(8, 1));  // covered by the pitchfork: a swap, not a placement
+  EXPECT_EQ(Held()->Category, CATEGORY_WEAPON);
+  EXPECT_EQ(g().PartyInventory[10][8][1], CATEGORY_AMULET);
+  Click(CellX(1, 2), CellY(1, 4));
+  PickUp(2, 9, 1, 2);  // the potion
+  EXPECT_EQ(g().HeldItem[held::GridWidth], 1);
+  EXPECT_EQ(g().HeldItem[held::GridHeight], 2);
+}
+
+TEST_F(InventoryTest, SwapsWithOneCoveredItemAndNeverWithTwo) {
+  PutInGrid(1, 1, CATEGORY_WEAPON, DAGGER);
+  PutInGrid(2, 1, CATEGORY_POTION, 1);
+  PutInGrid(5, 5, CATEGORY_SHIELD, BUCKLER);
+  OpenInventory(1);
+  PickUp(5, 5, 2, 2);
+
+  Move(CellX(1, 2), CellY(1, 2));
+  EXPECT_EQ(g().SwapState, 2);
+  EXPECT_EQ(Cell(1, 1).State.Target, 2);
+  Click(CellX(1, 2), CellY(1, 2));
+  EXPECT_EQ(Held()->Category, CATEGORY_SHIELD);
+  EXPECT_EQ(g().PartyInventory[1][1][2], DAGGER);
+
+  Click(CellX(2, 2), CellY(1, 2));  // over the potion alone
+  ASSERT_NE(Held(), nullptr);
+  EXPECT_EQ(Held()->Category, CATEGORY_POTION);
+  EXPECT_EQ(g().PartyInventory[2][1][1], CATEGORY_SHIELD);
+  EXPECT_EQ(g().PartyInventory[1][1][2], DAGGER);
+}
+
+TEST_F(InventoryTest, SlotsTakeOnlyTheirOwnCategoryAndDerivedValuesFollowAtOnce) {
+  PutInGrid(1, 1, CATEGORY_WEAPON, DAGGER);
+  PutInGrid(2, 1, CATEGORY_WEAPON, CLUB);
+  PutInGrid(3, 1, CATEGORY_POTION, 1);
+  OpenInventory(1);
+  const int unarmedMax = g().HeroStats[1][hero::DamageMax];
+
+  PickUp(1, 1, 1, 2);
+  Move(400, 360);  // the shield slot
+  EXPECT_EQ(g().EqSlotList[1].State.Target, 2);
+  Click(400, 360);
+  ASSERT_NE(Held(), nullptr);
+  EXPECT_EQ(g().HeroEquipment[1][CATEGORY_SHIELD][1], 0);
+
+  // Equipped in the weapon slot; the damage follows in the same frame.
+  platform.ScriptMouse(100, 340);
+  platform.ScriptButton(MOUSE_LEFT, true);
+  Frames(1);
+  platform.ScriptButton(MOUSE_LEFT, false);
+  EXPECT_EQ(Held(), nullptr);
+  const int* worn = g().HeroEquipment[1][CATEGORY_WEAPON];
+  EXPECT_EQ(worn[1], DAGGER);
+  EXPECT_EQ(worn[2], 12);
+  EXPECT_EQ(worn[3], 1);
+  EXPECT_EQ(worn[4], 3);
+  EXPECT_EQ(worn[5], 5);
+  EXPECT_EQ(worn[6], 12);
+  EXPECT_NE(g().HeroStats[1][hero::DamageMax], unarmedMax);
+  EXPECT_EQ(sounds.back(), ItemStats(CATEGORY_WEAPON, DAGGER, item::DropSound));
+  Frames(1);
+
+  // Another weapon on the filled slot changes places with the dagger.
+  PickUp(2, 1, 1, 3);
+  Click(100, 340);
+  EXPECT_EQ(g().HeroEquipment[1][CATEGORY_WEAPON][1], CLUB);
+  ASSERT_NE(Held(), nullptr);
+  EXPECT_EQ(Held()->Number, DAGGER);
+  Click(CellX(1, 1), CellY(1, 2));
+
+  // A potion goes into no slot at all.
+  PickUp(3, 1, 1, 2);
+  for (int s = 1; s <= 5; ++s) {
+    const int* r = EqSlotRect[s];
+    Click(r[1] + r[3] / 2, r[2] + r[4] / 2);
+    EXPECT_NE(Held(), nullptr) << "slot " << s;
+  }
+}
+
+TEST_F(InventoryTest, PotionsAreDrunkFromTheExaminePanel) {
+  PutInGrid(1, 1, CATEGORY_POTION, RED_POTION);
+  PutInGrid(2, 1, CATEGORY_POTION, STRENGTH_POTION);
+  PutInGrid(3, 1, CATEGORY_POTION, STRENGTH_POTION);
+  PutInGrid(5, 1, CATEGORY_WEAPON, DAGGER);
+  g().HeroStats[2][hero::Health] = 3;
+  OpenInventory(2);
+  auto drinkAt = [&](int column) {
+    Click(CellX(column), CellY(1, 2), MOUSE_RIGHT);
+    ASSERT_EQ(g().InvPopup, POPUP_EXAMINE);
+    EXPECT_TRUE(TextDrawn("Drink Potion"));
+    Click(g().PanelX + 40, g().PanelY + 345);
+    EXPECT_EQ(g().InvPopup, POPUP_NONE);
+  };
+  drinkAt(1);
+  EXPECT_EQ(g().HeroStats[2][hero::Health], g().HeroStats[2][hero::MaxHealth]);
+  EXPECT_EQ(g().PartyInventory[1][1][1], 0);
+  EXPECT_EQ(sounds.back(), SOUND_USE_BASE + 1);
+  drinkAt(2);
+  drinkAt(3);
+  EXPECT_EQ(g().HeroTimers[2][1], 60);
+  EXPECT_EQ(g().HeroTimers[1][1], 0);
+
+  // A weapon has no button: a click on that place only closes the panel.
+  Click(CellX(5), CellY(1, 2), MOUSE_RIGHT);
+  EXPECT_EQ(g().ExaminedItem[1], CATEGORY_WEAPON);
+  Click(g().PanelX + 40, g().PanelY + 345);
+  EXPECT_EQ(g().InvPopup, POPUP_NONE);
+  EXPECT_EQ(g().PartyInventory[5][1][2], DAGGER);
+}
+
+TEST_F(InventoryTest, ExaminesTheOneItemUnderTheHeldItemAndDropsOnlyWhenConfirmed) {
+  PutInGrid(1, 1, CATEGORY_WEAPON, DAGGER);
+  PutInGrid(4, 4, CATEGORY_HELM, 2);
+  OpenInventory(1);
+  PickUp(4, 4, 2, 2);
+  Click(CellX(1, 2), CellY(1, 2), MOUSE_RIGHT);
+  ASSERT_EQ(g().InvPopup, POPUP_EXAMINE);
+  EXPECT_EQ(g().ExaminedItem[1], CATEGORY_WEAPON);
+  EXPECT_EQ(g().ExaminedItem[2], DAGGER);
+  Press(KEY_ESCAPE);
+  EXPECT_EQ(g().InvPopup, POPUP_NONE);
+  EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
+
+  Click(700, 690);  // the drop button
+  ASSERT_EQ(g().InvPopup, POPUP_CONFIRM);
+  Press(KEY_N);
+  EXPECT_NE(Held(), nullptr);
+  Click(700, 690);
+  Click(DIALOG_YES_X + 20, DIALOG_BOX_Y + 20);
+  EXPECT_EQ(Held(), nullptr);
+  EXPECT_EQ(sounds.back(), SOUND_DROP_ITEM);
+  EXPECT_EQ(g().PartyInventory[1][1][2], DAGGER);
+  EXPECT_EQ(g().PartyInventory[4][4][1], 0);
+}
+
+TEST_F(InventoryTest, WritesBothTablesBackEveryFrame) {
+  PutInGrid(1, 1, CATEGORY_WEAPON, PITCHFORK);
+  PutInGrid(10, 9, CATEGORY_POTION, 3);
+  g().PartyInventory[1][1][3] = 7;  // worn
+  Equip(1, CATEGORY_HELM, 5);
+  Equip(2, CATEGORY_SHIELD, 8);
+  int inventory[11][11][21], equipment[3][6][21];
+  std::memcpy(inventory, g().PartyInventory, sizeof inventory);
+  std::memcpy(equipment, g().HeroEquipment, sizeof equipment);
+  OpenInventory(1);
+  Frames(3);
+  EXPECT_EQ(std::memcmp(inventory, g().PartyInventory, sizeof inventory), 0);
+  EXPECT_EQ(std::memcmp(equipment, g().HeroEquipment, sizeof equipment), 0);
+
+  // The helm into the grid: its slot is empty and the cell has it.
+  Click(234, 70);
+  Click(CellX(5, 2), CellY(5, 2));
+  equipment[1][CATEGORY_HELM][1] = equipment[1][CATEGORY_HELM][2] = 0;
+  for (int f = 3; f <= 6; ++f) equipment[1][CATEGORY_HELM][f] = 0;
+  inventory[5][5][1] = CATEGORY_HELM, inventory[5][5][2] = 5, inventory[5][5][3] = 8;
+  EXPECT_EQ(std::memcmp(inventory, g().PartyInventory, sizeof inventory), 0);
+  EXPECT_EQ(std::memcmp(equipment, g().HeroEquipment, sizeof equipment), 0);
+}
+
+TEST_F(InventoryTest, LeavesOnlyEmptyHandedButSwitchesHeroesWithTheItem) {
+  PutInGrid(1, 1, CATEGORY_WEAPON, DAGGER);
+  Equip(2, CATEGORY_WEAPON, CLUB);
+  OpenInventory(1);
+  PickUp(1, 1, 1, 2);
+  Press(KEY_ESCAPE);
+  EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
+  EXPECT_EQ(g().MessageText, "DROP ITEM FIRST");
+  EXPECT_EQ(sounds.back(), SOUND_ALARM);
+  Click(60, 690, MOUSE_RIGHT);  // a character sheet
+  EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
+
+  Click(260, 690);  // hero 2's inventory, the dagger still held
+  EXPECT_EQ(g().SelectedHero, 2);
+  ASSERT_NE(Held(), nullptr);
+  EXPECT_EQ(Held()->Number, DAGGER);
+  Click(100, 340);  // exchanged for hero 2's club
+  EXPECT_EQ(g().HeroEquipment[2][CATEGORY_WEAPON][1], DAGGER);
+  EXPECT_EQ(g().HeroEquipment[1][CATEGORY_WEAPON][1], 0);
+  EXPECT_EQ(Held()->Number, CLUB);
+}
+
+TEST_F(InventoryTest, TheNextScreenIsShownAfterLeavingInTheFrameAnItemWasPlaced) {
+  PutInGrid(1, 1, CATEGORY_WEAPON, DAGGER);
+  g().LootCount = 1;
+  g().LootList[1][1] = CATEGORY_POTION, g().LootList[1][2] = 1;
+  OpenInventory(1);
+  PickUp(1, 1, 1, 2);
+  // Put down and leave for the loot in one frame.
+  platform.ScriptMouse(CellX(3), CellY(3, 2));
+  platform.ScriptButton(MOUSE_LEFT, true);
+  platform.ScriptKey(KEY_ESCAPE, true);
+  Frames(1);
+  platform.ScriptButton(MOUSE_LEFT, false);
+  platform.ScriptKey(KEY_ESCAPE, false);
+  EXPECT_EQ(g().PartyInventory[3][3][2], DAGGER);
+  const int shown = platform.presentedFrames;
+  Frames(3);
+  EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
+  EXPECT_EQ(platform.presentedFrames, shown + 3);
+}
+
+}  // namespace
+}  // namespace vv::test
