@@ -42,6 +42,11 @@ void ResetWorldForNewGame(Game& game) {
   game.PortalEventFlag = 0;
 
   // The exploration screen starts afresh on the start screen.
+  ForgetExplorationScreen(game);
+  game.PendingNotice.clear();
+}
+
+void ForgetExplorationScreen(Game& game) {
   game.ScreenTiles.clear();
   game.ScreenReady = 0;
   game.ExitDirection = 0;
@@ -51,7 +56,6 @@ void ResetWorldForNewGame(Game& game) {
   game.SpeechDelay = 0;
   game.QuickPrompt = 0;
   game.ScreenRequest = 0;
-  game.PendingNotice.clear();
 }
 
 void DumpWorldState(const Game& game, JsonWriter& json) {
