@@ -3,6 +3,7 @@
 #include "audio/audio_module.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
+#include "persistence/persistence_module.h"
 #include "shell/menus.h"
 #include "world/world_module.h"
 
@@ -34,6 +35,7 @@ LoopHooks MakeLoopHooks(Game& game) {
   AddItemsScreens(game, hooks);
   AddPartyScreens(game, hooks);
   AddAudioScreens(game, hooks);
+  AddPersistenceScreens(game, hooks);
   return hooks;
 }
 
@@ -42,6 +44,7 @@ void ResetGameTables(Game& game) {
   ResetItemsForNewGame(game);
   ResetPartyForNewGame(game);
   ResetAudioForNewGame(game);
+  ResetPersistenceForNewGame(game);
 }
 
 }  // namespace vv

@@ -4,6 +4,7 @@
 #include "game/json_writer.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
+#include "persistence/persistence_module.h"
 #include "world/world_module.h"
 
 namespace vv {
@@ -41,6 +42,7 @@ std::string DumpGameState(const Game& game, const DumpExtras& extras) {
   DumpPartyState(game, j);
   DumpItemsState(game, j);
   DumpAudioState(game, j);
+  DumpPersistenceState(game, j);
   j.EndObject();
   return j.Text() + "\n";
 }
