@@ -124,7 +124,7 @@ bool HeroValid(const SavedGame& s, int h) {
   // A spell is known from level 2k - 1.
   if (!In(st[hero::Spell], 1, std::min(SPELL_COUNT, (level + 1) / 2))) return false;
   // Portrait 7 is the special hero's, and he is always hero 1.
-  if (!In(st[hero::Face], 1, h == 1 ? 7 : 6)) return false;
+  if (!In(st[hero::Face], 1, h == 1 ? SPECIAL_PORTRAIT : ORDINARY_PORTRAITS)) return false;
   if (st[hero::Reserved] != 0) return false;
 
   for (int b = 1; b <= 3; ++b) {

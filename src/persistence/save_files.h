@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "game/game.h"
+#include "party/creation_rolls.h"
 
 namespace vv {
 
 constexpr int SLOT_INFO_MAGIC = 414;
 constexpr int GAME_DATA_MAGIC = 313;
-constexpr int SAVE_NAME_LENGTH = 15;  // the longest name the slot screen lets the player type
-constexpr int HERO_NAME_LENGTH = 8;   // the longest hero name character creation takes
+constexpr int SAVE_NAME_LENGTH = 15;           // the longest name the slot screen lets the player type
+constexpr int HERO_NAME_LENGTH = NAME_LENGTH;  // the longest hero name character creation takes
 // The game data without the characters of its three strings (the save
 // name and the two hero names).
 constexpr std::size_t GAME_DATA_FIXED_BYTES = 70296;
