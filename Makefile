@@ -1,14 +1,19 @@
 # The two commands of the project:
 #   make run   installs what is missing, builds, and starts the game
 #   make test  installs what is missing, builds, and runs every test headless
-#              (also once more under AddressSanitizer and UndefinedBehaviorSanitizer)
+#              (also once more under AddressSanitizer and UndefinedBehaviorSanitizer,
+#              and a short fuzzing run of the saved-game loaders)
+#   make fuzz  fuzzes the saved-game loaders for longer (FUZZ_LONG_SECONDS)
 
 BUILD      ?= build
 SAN_BUILD  ?= build-san
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS      ?= 25
+FUZZ_LONG_SECONDS ?= 900
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-fast test-san contact-sheets audio-renders bench format clean
+.PHONY: all deps configure build run test test-fast test-san fuzz-build test-fuzz fuzz contact-sheets audio-renders bench format clean
 
 all: build
 
@@ -36,7 +41,26 @@ test-san: deps $(SAN_BUILD)/build.ninja
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-test: test-fast test-san
+# The loaders' fuzz targets, built with clang's libFuzzer and the
+# sanitizers in a folder of their own, started from valid saved games.
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S tools/fuzz -B $(FUZZ_BUILD) -G Ninja
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	./$(FUZZ_BUILD)/vizid-fuzz-seeds $(FUZZ_BUILD)/seeds
+	mkdir -p $(FUZZ_BUILD)/corpus
+
+FUZZ_RUN = ./$(FUZZ_BUILD)/vizid-fuzz-saves -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
+	$(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
+
+test-fuzz: fuzz-build
+	$(FUZZ_RUN) -max_total_time=$(FUZZ_SECONDS)
+
+fuzz: fuzz-build
+	$(FUZZ_RUN) -max_total_time=$(FUZZ_LONG_SECONDS)
+
+test: test-fast test-san test-fuzz
 
 contact-sheets: build
 	./$(BUILD)/vizid-contactsheets $(BUILD)/contact-sheets
@@ -53,4 +77,4 @@ format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

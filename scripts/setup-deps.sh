@@ -8,6 +8,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   sox xvfb xauth
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

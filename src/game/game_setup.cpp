@@ -6,6 +6,7 @@
 #include "ending/ending_module.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
+#include "persistence/persistence_module.h"
 #include "shell/menus.h"
 #include "world/world_module.h"
 
@@ -40,6 +41,7 @@ LoopHooks MakeLoopHooks(Game& game) {
   AddAudioScreens(game, hooks);
   AddSpellScreen(game, hooks);
   AddEndingScreens(game, hooks);
+  AddPersistenceScreens(game, hooks);
   return hooks;
 }
 
@@ -50,6 +52,7 @@ void ResetGameTables(Game& game) {
   ResetCombatForNewGame(game);
   ResetAudioForNewGame(game);
   ResetEndingForNewGame(game);
+  ResetPersistenceForNewGame(game);
 }
 
 }  // namespace vv

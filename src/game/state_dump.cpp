@@ -6,6 +6,7 @@
 #include "game/json_writer.h"
 #include "items/items_module.h"
 #include "party/party_module.h"
+#include "persistence/persistence_module.h"
 #include "world/world_module.h"
 
 namespace vv {
@@ -45,6 +46,7 @@ std::string DumpGameState(const Game& game, const DumpExtras& extras) {
   DumpCombatState(game, j);
   DumpAudioState(game, j);
   DumpEndingState(game, j);
+  DumpPersistenceState(game, j);
   j.EndObject();
   return j.Text() + "\n";
 }

@@ -1,30 +1,13 @@
-// The Y/N prompt of a quicksave (F5) or quickload (F9). The saving and
-// loading themselves come with saved games; until then a confirmed prompt
-// just closes.
+// The Y/N prompt of a quicksave (F5) or quickload (F9), and the quicksave
+// or quickload itself once the player says yes.
 
-#include <cstdint>
-#include <fstream>
-
+#include "persistence/saved_games.h"
 #include "shell/input.h"
 #include "shell/menus.h"
 #include "shell/text.h"
 #include "world/exploration.h"
 
 namespace vv {
-namespace {
-
-constexpr int GAME_DATA_MAGIC = 313;
-
-// A quickload needs a quicksave whose game data starts with its magic number.
-bool QuicksaveExists(const Game& g) {
-  std::ifstream in(g.DataDir / "saves" / "quick.kqs", std::ios::binary);
-  unsigned char b[4] = {};
-  if (!in.read(reinterpret_cast<char*>(b), 4)) return false;
-  const std::uint32_t magic = b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-  return static_cast<std::int32_t>(magic) == GAME_DATA_MAGIC;
-}
-
-}  // namespace
 
 void OpenQuickPrompt(Game& g) {
   if (KeyHit(g, KEY_F5)) g.QuickPrompt = QUICK_SAVE;
@@ -47,8 +30,16 @@ void AnswerQuickPrompt(Game& g) {
   const bool no = noKey || (click && OverDialogNo(g));
   if (!yes && !no) return;
   g.SoundEvent = SOUND_CLICK;
+  const int kind = g.QuickPrompt;
   g.QuickPrompt = 0;
   if (yesKey || noKey) FlushInput(g);
+  if (!yes) return;
+  // A failure brings its own message and the alarm in place of the click.
+  if (kind == QUICK_SAVE) {
+    QuickSave(g);
+  } else {
+    QuickLoad(g);
+  }
 }
 
 void DrawQuickPrompt(Game& g) {

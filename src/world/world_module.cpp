@@ -40,6 +40,11 @@ void ResetWorldForNewGame(Game& game) {
   game.PortalEventFlag = 0;
 
   // The exploration screen starts afresh on the start screen.
+  ForgetExplorationScreen(game);
+  game.PendingNotice.clear();
+}
+
+void ForgetExplorationScreen(Game& game) {
   game.ScreenTiles.clear();
   game.ScreenReady = 0;
   game.ExitDirection = 0;
@@ -49,7 +54,6 @@ void ResetWorldForNewGame(Game& game) {
   game.SpeechDelay = 0;
   game.QuickPrompt = 0;
   game.ScreenRequest = 0;
-  game.PendingNotice.clear();
 }
 
 void DumpWorldState(const Game& game, JsonWriter& json) {

@@ -14,6 +14,10 @@ void InitWorldTables(Game& game);
 void AddWorldScreens(Game& game, LoopHooks& hooks);
 // Resets the subsystem's tables for a new game.
 void ResetWorldForNewGame(Game& game);
+// Forgets the exploration screen as it was left (its tiles, banners, speech
+// box, prompt and request), so that its next frame builds the party's
+// screen anew: for a new game and a loaded one.
+void ForgetExplorationScreen(Game& game);
 // Writes the subsystem's tables into the state dump.
 void DumpWorldState(const Game& game, JsonWriter& json);
 
