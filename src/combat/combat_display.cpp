@@ -8,7 +8,7 @@
 #include "combat/combat.h"
 #include "combat/monster_database.h"
 #include "combat/spell_database.h"
-#include "combat/spell_list.h"
+#include "combat/spell_screen.h"
 #include "items/item_database.h"
 #include "items/item_rules.h"
 #include "party/party_tables.h"
@@ -187,7 +187,9 @@ void DrawTurnIndicator(Game& g) {
 void DrawSpellListOverBattle(Game& g) {
   if (g.SpellListOpen != 1 || (g.CombatTurn != TURN_HERO_1 && g.CombatTurn != TURN_HERO_2)) return;
   Shade(g, 120, 70, 784, 472, 0.66f);
+  DrawSpellPanels(g);
   DrawSpellList(g, g.CombatTurn);
+  DrawSpellDetails(g, g.CombatTurn);
 }
 
 // An item's picture fitted into a square of `size` around a centre.

@@ -2,7 +2,7 @@
 // command carried out.
 
 #include "combat/combat.h"
-#include "combat/spell_list.h"
+#include "combat/spell_screen.h"
 #include "items/item_rules.h"
 #include "party/hero_record.h"
 #include "shell/input.h"
@@ -90,7 +90,7 @@ void RunHeroTurn(Game& g) {
   if (!IsSorcerer(g, h)) g.SpellListOpen = 0;
 
   ToggleSpellList(g, h);
-  if (g.SpellListOpen == 1) SelectSpell(g, h);
+  if (g.SpellListOpen == 1) ReadSpellSelection(g, h);
   CarryOut(g, h, ChosenCommand(g, h));
 }
 

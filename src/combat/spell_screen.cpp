@@ -35,25 +35,11 @@ void DetailLine(Game& game, int y, const char* label, const std::string& value) 
   DrawTextQuarter(game, VALUE_X, static_cast<float>(y), value, 0);
 }
 
-// The two panels behind the list and the details, stretched to hold all
-// fifteen rows and the four value lines under their heading wells.
-void DrawPanels(Game& game) {
-  Platform& p = game.platform;
-  p.SetScale(1.0f, 1.32f);
-  p.DrawImage(game.SpellTabImage, SPELL_ROW_X - 143, 70);
-  p.SetScale(1.0f, 1.45f);
-  p.DrawImage(game.SpellDescTabImage, DETAIL_X - 189, 95);
-  p.SetScale(1.0f, 1.0f);
-}
-
 void DrawSpellScreen(Game& game) {
   Platform& p = game.platform;
   const int h = game.SelectedHero;
   p.TileImage(game.InvBackImage, 0, 0);
-  DrawPanels(game);
-  p.SetColor(255, 0, 255);
-  DrawTextHalf(game, SPELL_ROW_X, 103, "KNOWN SPELLS", 1);
-  DrawTextHalf(game, DETAIL_X, 135, "DESCRIPTION", 1);
+  DrawSpellPanels(game);
   DrawSpellList(game, h);
   DrawSpellDetails(game, h);
   p.SetColor(255, 255, 255);
@@ -61,6 +47,21 @@ void DrawSpellScreen(Game& game) {
 }
 
 }  // namespace
+
+void DrawSpellPanels(Game& game) {
+  // The list's panel and the details' panel, stretched to hold all fifteen
+  // rows and the four value lines under their heading wells.
+  Platform& p = game.platform;
+  p.SetScale(1.0f, 1.32f);
+  p.DrawImage(game.SpellTabImage, SPELL_ROW_X - 143, 70);
+  p.SetScale(1.0f, 1.45f);
+  p.DrawImage(game.SpellDescTabImage, DETAIL_X - 189, 95);
+  p.SetScale(1.0f, 1.0f);
+  p.SetColor(255, 0, 255);
+  DrawTextHalf(game, SPELL_ROW_X, 103, "KNOWN SPELLS", 1);
+  DrawTextHalf(game, DETAIL_X, 135, "DESCRIPTION", 1);
+  p.SetColor(255, 255, 255);
+}
 
 int KnownSpells(const Game& game, int hero) {
   const int* stats = game.HeroStats[hero];

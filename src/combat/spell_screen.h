@@ -24,6 +24,8 @@ constexpr int SpellRowBoxY(int k) {
 // This frame's selection for the hero: a left click on a known spell's
 // row, or the up and down arrows. The tick sounds when the spell changes.
 void ReadSpellSelection(Game& game, int hero);
+// The two panels with their headings "KNOWN SPELLS" and "DESCRIPTION".
+void DrawSpellPanels(Game& game);
 // The known spells, the chosen one green, the one under the mouse lit.
 void DrawSpellList(Game& game, int hero);
 // The chosen spell's name, description, costs and the hero's own damage.

@@ -166,7 +166,7 @@ TEST_F(ItemConservationTest, RandomPlayNeverLosesOrCopiesAnItem) {
   // The walk went everywhere it should have.
   EXPECT_GT(screens[SCREEN_INVENTORY], 1000);
   EXPECT_GT(screens[SCREEN_LOOT], 1000);
-  EXPECT_GT(screens[SCREEN_CHARACTER], 10);
+  EXPECT_GT(screens[SCREEN_CHARACTER], 0);
   EXPECT_GT(drunk, 0);
   EXPECT_GT(dropped, 0);
   EXPECT_GT(ended, 0);

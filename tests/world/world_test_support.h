@@ -12,9 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "combat/spell_screen.h"
 #include "game/game.h"
 #include "game/game_setup.h"
 #include "items/items_module.h"
+#include "party/character_sheet.h"
 #include "platform/fake_platform.h"
 #include "shell/assets.h"
 #include "shell/input.h"
@@ -42,14 +44,16 @@ class WorldTest : public ::testing::Test {
     LoadFonts(g());
     LoadGameImages(g());
     MakeStartupHooks(g()).initTables();
-    // The world's screens and the item screens it leads to: the other
+    // The world's screens and the hero screens it leads to: the other
     // subsystems' per-frame work (derived statistics, music) plays no part
     // in these tests.
     AddWorldScreens(g(), hooks);
+    AddItemsScreens(g(), hooks);
+    AddSpellScreen(g(), hooks);
+    hooks.screens[SCREEN_CHARACTER] = [this] { RunCharacterSheet(g()); };
     // Nor do battles: any key or click ends one as a battle won without
     // loot ends, so that a walk can go on.
     hooks.screens[SCREEN_COMBAT] = [this] { EndBattleAtOnce(); };
-    AddItemsScreens(g(), hooks);
     // What a frame drew, kept before the loop clears the canvas.
     hooks.drawOverlay = [this] { shown = platform.draws; };
     hooks.playSound = [this](int code) { sounds.push_back(code); };
