@@ -170,16 +170,6 @@ void CrystalCluster(Canvas& c) {
   Crystal(cr, 12, 28, 10, 4, -0.7, Hex("#8ae8f0"));
 }
 
-void Chasm(Canvas& c, Rgb deep, Rgb wall) {
-  // Seamless darkness with ledges fading down into it.
-  Texture(c, [&](int x, int y) {
-    double n = Fbm(x / 8.0, y / 8.0, 2300, 3, 4);
-    double streak = Noise(x / 4.0, y / 4.0, 2301, 8);
-    Rgb col = Mix(Hex("#06080c"), deep, n * 0.6);
-    return Mix(col, wall, std::max(0.0, streak - 0.6) * 0.8);
-  });
-}
-
 void Rubble(Canvas& c) {
   cairo_t* cr = c.cr();
   Shadow(cr, 16, 25, 14, 3.5, kCaveStone);
@@ -303,35 +293,94 @@ void Cactus(Canvas& c) {
 }
 
 void Boulder(Canvas& c) {
+  // A wind-carved sandstone boulder: banded strata, an undercut foot.
   cairo_t* cr = c.cr();
-  Shadow(cr, 17, 26, 14, 3.5, kSand);
+  Shadow(cr, 17, 27, 15, 3.5, kSand);
   Rock(cr, 16, 17, 14, 11, kSandRock, 3400);
-  Line(cr, 6, 14, 26, 13, Hex("#b88a60"), 1, 0.8);
-  Line(cr, 7, 19, 25, 19, Hex("#7a5238"), 1, 0.8);
+  cairo_save(cr);
+  cairo_new_path(cr);
+  Ellipse(cr, 16, 17, 12.5, 9.5);
+  cairo_clip(cr);
+  for (int k = 0; k < 4; ++k) {
+    double y = 10 + k * 4.2;
+    Stroke(
+        cr,
+        [&](cairo_t* c2) {
+          cairo_move_to(c2, 2, y + 1);
+          cairo_curve_to(c2, 10, y - 1.5, 20, y + 1.5, 30, y - 0.5);
+        },
+        k % 2 ? Hex("#c89070") : Hex("#7a5238"), 1.1, 0.8);
+  }
+  cairo_restore(cr);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 11, 10, 4, 2); }, Hex("#d8a880"), 0.7);
 }
 
 void DuneCrest(Canvas& c) {
-  // A steep sand ridge, lit on top and in shadow on its lee side.
+  // A steep dune seen from above: a curved knife-edge crest, the windward
+  // slope lit and rippled, the lee slope in soft shadow, sand spilling off.
   cairo_t* cr = c.cr();
-  Cel(cr,
-      [](cairo_t* c2) {
-        cairo_move_to(c2, 0, 30);
-        cairo_curve_to(c2, 4, 14, 12, 4, 17, 3);
-        cairo_curve_to(c2, 22, 4, 28, 14, 32, 30);
-        cairo_close_path(c2);
-      },
-      kSand, {.outline = 1.2, .shade = 0.3});
-  Fill(
+  auto body = [](cairo_t* c2) {
+    cairo_move_to(c2, 0, 31);
+    cairo_curve_to(c2, 1, 20, 6, 8, 14, 4);
+    cairo_curve_to(c2, 20, 1.5, 26, 6, 29, 14);
+    cairo_curve_to(c2, 31, 20, 32, 26, 32, 31);
+    cairo_close_path(c2);
+  };
+  Fill(cr, body, kSandDark);
+  cairo_save(cr);
+  cairo_new_path(cr);
+  body(cr);
+  cairo_clip(cr);
+  // Lit windward slope (west of the crest line) with a soft gradient.
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 18, 24);
+  cairo_pattern_add_color_stop_rgb(g, 0, kSandLight.r / 255, kSandLight.g / 255, kSandLight.b / 255);
+  cairo_pattern_add_color_stop_rgb(g, 1, kSand.r / 255, kSand.g / 255, kSand.b / 255);
+  cairo_new_path(cr);
+  cairo_move_to(cr, 0, 32);
+  cairo_line_to(cr, 0, 0);
+  cairo_line_to(cr, 14, 4);
+  cairo_curve_to(cr, 17, 12, 18, 22, 17, 32);
+  cairo_close_path(cr);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Lee slope shadow deepening under the crest.
+  g = cairo_pattern_create_linear(17, 0, 32, 0);
+  cairo_pattern_add_color_stop_rgb(g, 0, kSandDeep.r / 255, kSandDeep.g / 255, kSandDeep.b / 255);
+  cairo_pattern_add_color_stop_rgb(g, 1, kSandShadow.r / 255, kSandShadow.g / 255, kSandShadow.b / 255);
+  cairo_new_path(cr);
+  cairo_move_to(cr, 14, 4);
+  cairo_curve_to(cr, 17, 12, 18, 22, 17, 32);
+  cairo_line_to(cr, 32, 32);
+  cairo_line_to(cr, 32, 0);
+  cairo_close_path(cr);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Wind ripples on the lit slope.
+  for (int i = 0; i < 4; ++i) {
+    double y = 12 + i * 5;
+    Stroke(
+        cr,
+        [&](cairo_t* c2) {
+          cairo_move_to(c2, 1, y + 3);
+          cairo_curve_to(c2, 5, y - 1, 10, y + 2, 15, y - 1);
+        },
+        kSandShadow, 1, 0.7);
+  }
+  cairo_restore(cr);
+  // The crest line and the outline.
+  Stroke(
       cr,
       [](cairo_t* c2) {
-        cairo_move_to(c2, 17, 3);
-        cairo_curve_to(c2, 22, 4, 28, 14, 32, 30);
-        cairo_line_to(c2, 20, 30);
-        cairo_curve_to(c2, 19, 18, 18, 9, 17, 3);
-        cairo_close_path(c2);
+        cairo_move_to(c2, 14, 4);
+        cairo_curve_to(c2, 17, 12, 18, 22, 17, 31);
       },
-      kSandShadow);
-  Line(cr, 6, 22, 12, 16, kSandLight, 1, 0.8);
+      Lighter(kSandLight, 0.3), 1.2);
+  Stroke(cr, body, kSandDeep, 1.2);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 24, 28, 2.2, 1.2); }, Darker(kSandRock, 0.2));
 }
 
 void ThornBush(Canvas& c) {
@@ -385,8 +434,8 @@ void AddCavernTiles(PictureList& l) {
                  Shadow(c.cr(), 17, 26, 14, 3.5, kCaveStone);
                  Rock(c.cr(), 16, 17, 14, 11, kCaveStoneLight, 2500);
                }});
-  l.push_back(
-      {"tile2_14.png", 32, 32, f, kSeamless, [](Canvas& c) { Chasm(c, Hex("#141a26"), kCaveStone); }});
+  l.push_back({"tile2_14.png", 32, 32, f, kSeamless,
+               [](Canvas& c) { ChasmCell(c, kCaveHigh, kCaveStoneLight, Hex("#141a26"), 2300); }});
   l.push_back({"tile2_15.png", 32, 32, f, kPlain, Rubble});
 }
 
@@ -403,7 +452,8 @@ void AddDesertTiles(PictureList& l) {
   l.push_back({"tile2_19.png", 32, 32, f, kPlain, ThornBush});
   l.push_back({"tile2_20.png", 32, 32, f, kPlain, Pillar});
   l.push_back({"tile2_21.png", 32, 32, f, kSeamless, SandWall});
-  l.push_back({"tile2_22.png", 32, 32, f, kSeamless, [](Canvas& c) { Chasm(c, Hex("#3a2418"), kSandDeep); }});
+  l.push_back({"tile2_22.png", 32, 32, f, kSeamless,
+               [](Canvas& c) { ChasmCell(c, kSandDark, kSandRock, Hex("#3a2418"), 2310); }});
 }
 
 }  // namespace vv::gen
