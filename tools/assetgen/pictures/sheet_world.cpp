@@ -296,6 +296,58 @@ int CombatSheet(const std::map<std::string, RgbaImage>& images, const std::files
   return 1;
 }
 
+// Every spell as the combat screen shows it: on a monster in its battle,
+// anchored at the monster's middle, at double size (the rock blast at its own
+// size), added as light except the rock blast. Half size, four to a row.
+int SpellSheet(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir) {
+  if (!images.count("comback_3.png") || !images.count("monster_7.png")) return 0;
+  const int cw = 512, ch = 307, perRow = 4, count = 15;
+  cairo_surface_t* s =
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, cw * perRow, ch * ((count + perRow - 1) / perRow));
+  cairo_t* cr = cairo_create(s);
+  cairo_surface_t* full = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1024, 614);
+  const RgbaImage& m = images.at("monster_7.png");
+  for (int n = 1; n <= count; ++n) {
+    std::string name = n == count ? "splat.png" : "spell_" + std::to_string(n) + ".png";
+    if (!images.count(name)) continue;
+    const RgbaImage& fx = images.at(name);
+    cairo_t* fc = cairo_create(full);
+    PaintLit(fc, images.at("comback_3.png"), 0, 0, {255, 255, 255}, false);
+    PaintLit(fc, m, 512 - m.width / 2, 591 - m.height, {255, 255, 255}, true);
+    double scale = (n == 4 || n == count) ? 1 : 2;
+    double ax = 512, ay = 591 - m.height / 2.0;
+    double hx = n == 5 ? 42 : fx.width / 2, hy = n == 5 ? 251 : fx.height / 2;
+    cairo_surface_t* f = SurfaceFromImage(fx);
+    cairo_save(fc);
+    cairo_translate(fc, ax - hx * scale, ay - hy * scale);
+    cairo_scale(fc, scale, scale);
+    cairo_set_source_surface(fc, f, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(fc), CAIRO_FILTER_BILINEAR);
+    if (n != 4) cairo_set_operator(fc, CAIRO_OPERATOR_ADD);
+    cairo_paint(fc);
+    cairo_restore(fc);
+    cairo_surface_destroy(f);
+    cairo_destroy(fc);
+    int col = (n - 1) % perRow, row = (n - 1) / perRow;
+    cairo_save(cr);
+    cairo_translate(cr, col * cw, row * ch);
+    cairo_scale(cr, 0.5, 0.5);
+    cairo_set_source_surface(cr, full, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, 13);
+    cairo_set_source_rgb(cr, 1, 1, 0);
+    cairo_move_to(cr, col * cw + 8, row * ch + 16);
+    cairo_show_text(cr, name.c_str());
+  }
+  cairo_surface_destroy(full);
+  cairo_destroy(cr);
+  Save(s, dir / "scene_spells.png");
+  cairo_surface_destroy(s);
+  return 1;
+}
+
 }  // namespace
 
 int WriteSceneSheets(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir) {
@@ -304,6 +356,7 @@ int WriteSceneSheets(const std::map<std::string, RgbaImage>& images, const std::
   for (int area = 1; area <= 5; ++area) n += WorldSheet(images, dir, area);
   for (int m = 1; m <= 16; ++m) n += BattleSheet(images, dir, m);
   for (int area = 1; area <= 5; ++area) n += CombatSheet(images, dir, area);
+  n += SpellSheet(images, dir);
   return n;
 }
 

@@ -5,6 +5,7 @@
 // colours add nothing there, so shapes are told by brightness. The rock
 // blast is drawn plainly and keeps outlines and shading.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -205,6 +206,18 @@ void Snowflake(cairo_t* cr, double x, double y, double r, double turn) {
   }
 }
 
+// Glows must die out before the picture's edge, or the additive drawing
+// shows its rectangle. The zap keeps its strike at the bottom edge.
+void FadeEdges(Canvas& c, bool bottom) {
+  const double w = c.width(), h = c.height(), mx = w * 0.14, my = h * 0.14;
+  c.ForEachPixel([&](int x, int y, std::uint8_t* p) {
+    double fx = std::min(x + 0.5, w - x - 0.5) / mx;
+    double fy = std::min(y + 0.5, bottom ? h - y - 0.5 : h) / my;
+    double f = std::clamp(std::min(fx, fy), 0.0, 1.0);
+    p[3] = std::uint8_t(p[3] * f * f * (3 - 2 * f));
+  });
+}
+
 void Draw(Canvas& c, int n) {
   cairo_t* cr = c.cr();
   double w = c.width(), h = c.height(), cx = w / 2, cy = h / 2;
@@ -302,7 +315,7 @@ void Draw(Canvas& c, int n) {
     }
     case 5: {  // ZAP: a bolt from the sky striking at (42, 251)
       Light(cr, 42, 246, 40, kCore, Hex("#80c0ff"));
-      Light(cr, 42, 100, 80, Hex("#c0e0ff"), Hex("#3060c0"), 0.25);
+      Light(cr, 42, 110, 40, Hex("#c0e0ff"), Hex("#3060c0"), 0.2);
       Arc(cr, {34, 0}, {42, 248}, 10, 12, Hex("#80c8ff"), 5, 5);
       for (int i = 0; i < 6; ++i) {
         double a = -M_PI + 0.3 + i * 0.5;
@@ -339,7 +352,7 @@ void Draw(Canvas& c, int n) {
       break;
     }
     case 8: {  // DUST CLOUD: a whirl of grit blowing across the target
-      Billow(cr, cx, cy + 10, w * 0.8, h * 0.7, Hex("#a07848"), Hex("#f0dcb0"), 88);
+      Billow(cr, cx, cy + 10, w * 0.68, h * 0.6, Hex("#a07848"), Hex("#f0dcb0"), 88);
       for (int i = 0; i < 3; ++i)
         Swirl(cr, cx, cy + 10, 10 + i * 12, 60 + i * 14, i * 2.0, 0.8, Hex("#e8c890"), 2.5);
       for (int i = 0; i < 26; ++i) {
@@ -384,7 +397,7 @@ void Draw(Canvas& c, int n) {
       break;
     }
     case 11:  // FIREBALL
-      FireBall(cr, 118, 118, 42, 11);
+      FireBall(cr, 120, 120, 48, 11);
       break;
     case 12: {  // SWARM: a buzzing vortex of hornets
       Light(cr, cx, cy, 90, Hex("#f0f080"), Hex("#808020"), 0.25);
@@ -429,7 +442,7 @@ void Draw(Canvas& c, int n) {
       break;
     }
     case 14: {  // GIANT'S FART: a reeking green blast rolling in from the left
-      Billow(cr, cx + 10, cy + 10, w * 0.85, h * 0.75, Hex("#6a9a20"), Hex("#e0f080"), 1414);
+      Billow(cr, cx + 10, cy + 10, w * 0.7, h * 0.6, Hex("#6a9a20"), Hex("#e0f080"), 1414);
       for (int i = 0; i < 4; ++i) {
         double y = 40 + i * 40;
         Streak(cr, {4, y}, {60, y + 4}, 6, Hex("#d0f060"), 0.8);
@@ -450,6 +463,7 @@ void Draw(Canvas& c, int n) {
     default:
       break;
   }
+  if (n != 4) FadeEdges(c, n != 5);
 }
 
 // The hit splat: a red-hot impact star with speed streaks.

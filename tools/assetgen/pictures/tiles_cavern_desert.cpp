@@ -182,30 +182,46 @@ void Rubble(Canvas& c) {
 
 // Desert.
 void Sand(Canvas& c) {
+  // Wind-combed sand: soft ripples lit on their windward side, coarser
+  // grains in the troughs, a few tiny stones.
   Texture(c, [](int x, int y) {
     double n = Fbm(x / 8.0, y / 8.0, 3001, 3, 4);
-    double ripple = std::sin((y / 32.0 * 3 + x / 32.0) * 2 * M_PI + n * 2.5);
+    double phase = (y / 32.0 * 3 + x / 32.0) * 2 * M_PI + n * 2.5;
+    double ripple = std::sin(phase), slope = std::cos(phase);
     Rgb col = Mix(kSandDark, kSand, n);
-    col = Mix(col, ripple > 0.6 ? kSandLight : kSandShadow, std::abs(ripple) > 0.6 ? 0.3 : 0);
-    return Mix(col, kSandDark, Hash01(x, y, 3002) * 0.15);
+    if (ripple > 0.55) col = Mix(col, slope > 0 ? kSandLight : kSand, 0.45);
+    if (ripple < -0.7) col = Mix(col, kSandShadow, 0.35);
+    double grain = Hash01(x, y, 3002);
+    if (ripple < -0.3 && grain > 0.9) col = Mix(col, kSandDeep, 0.35);
+    if (grain < 0.04) col = Mix(col, kSandLight, 0.5);
+    return Mix(col, kSandDark, grain * 0.12);
   });
+  cairo_t* cr = c.cr();
+  const Pt stones[3] = {{6, 26}, {23, 9}, {27, 28}};
+  for (int i = 0; i < 3; ++i)
+    Wrapped(cr, 32, [&](cairo_t* c2) {
+      Fill(
+          c2, [&](cairo_t* c3) { Ellipse(c3, stones[i].x + 0.4, stones[i].y + 0.5, 1.3, 0.9); }, kSandDeep,
+          0.6);
+      Fill(
+          c2, [&](cairo_t* c3) { Ellipse(c3, stones[i].x, stones[i].y, 1.1, 0.8); }, Hex("#b89070"));
+    });
 }
 
 void Ripples(Canvas& c) {
+  // A patch of sharper wind ripples: each a lit crest over a soft shadow.
   cairo_t* cr = c.cr();
   for (int i = 0; i < 4; ++i) {
-    double y = 7 + i * 6;
-    cairo_new_path(cr);
-    cairo_move_to(cr, 3, y + 2);
-    cairo_curve_to(cr, 10, y - 2, 20, y + 3, 29, y - 1);
-    SetColour(cr, kSandShadow);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
-    cairo_move_to(cr, 3, y + 1);
-    cairo_curve_to(cr, 10, y - 3, 20, y + 2, 29, y - 2);
-    SetColour(cr, kSandLight);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    double y = 7 + i * 6, x0 = 4 + (i % 2) * 2, x1 = 28 - (i % 2) * 3;
+    auto crest = [&](cairo_t* c2) {
+      cairo_move_to(c2, x0, y + 1.5);
+      cairo_curve_to(c2, x0 + 7, y - 1.5, x1 - 10, y + 2, x1, y - 0.5);
+    };
+    cairo_save(cr);
+    cairo_translate(cr, 0.4, 1.2);
+    Stroke(cr, crest, kSandShadow, 2.2, 0.7);
+    cairo_restore(cr);
+    Stroke(cr, crest, kSandLight, 1.2, 0.9);
   }
 }
 
@@ -413,9 +429,9 @@ void Pillar(Canvas& c) {
   Rock(cr, 27, 26, 3, 2, stone, 3600);
 }
 
-void SandWall(Canvas& c) {
-  Masonry(c, Hex("#c8a070"), Hex("#7a5a3a"), 3700, 4);
-}
+// Ruin walls of red sandstone, raised like the hideout's: a sunlit top, a
+// shaded front and a shadow on the sand, darker and redder than the dunes.
+void SandWall(Canvas& c) { RaisedBlock(c, Hex("#b8805a"), Hex("#6a4030"), Hex("#f0c898"), 3700); }
 
 }  // namespace
 
@@ -451,7 +467,7 @@ void AddDesertTiles(PictureList& l) {
   l.push_back({"tile2_18.png", 32, 32, f, kPlain, DuneCrest});
   l.push_back({"tile2_19.png", 32, 32, f, kPlain, ThornBush});
   l.push_back({"tile2_20.png", 32, 32, f, kPlain, Pillar});
-  l.push_back({"tile2_21.png", 32, 32, f, kSeamless, SandWall});
+  l.push_back({"tile2_21.png", 32, 32, f, kPlain, SandWall});
   l.push_back({"tile2_22.png", 32, 32, f, kSeamless,
                [](Canvas& c) { ChasmCell(c, kSandDark, kSandRock, Hex("#3a2418"), 2310); }});
 }
