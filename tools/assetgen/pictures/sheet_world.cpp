@@ -245,6 +245,21 @@ int BattleSheet(const std::map<std::string, RgbaImage>& images, const std::files
   return 1;
 }
 
+// Pastes a full battle frame at half size at (x, y) with a yellow label.
+void PasteHalf(cairo_t* cr, cairo_surface_t* full, double x, double y, const std::string& label) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, 0.5, 0.5);
+  cairo_set_source_surface(cr, full, 0, 0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_size(cr, 13);
+  cairo_set_source_rgb(cr, 1, 1, 0);
+  cairo_move_to(cr, x + 8, y + 16);
+  cairo_show_text(cr, label.c_str());
+}
+
 // Every monster of an area on the area's battle background, half size, under
 // the lights the combat screen uses there: day, dusk (time 40) and night
 // (time 2), or the half light of the dark cavern levels. Monster 16 is never
@@ -276,17 +291,7 @@ int CombatSheet(const std::map<std::string, RgbaImage>& images, const std::files
       PaintLit(fc, m, 512 - m.width / 2, 591 - m.height, n == 16 ? Rgb{255, 255, 255} : lights[li].colour,
                true);
       cairo_destroy(fc);
-      cairo_save(cr);
-      cairo_translate(cr, double(li) * cw, r * ch);
-      cairo_scale(cr, 0.5, 0.5);
-      cairo_set_source_surface(cr, full, 0, 0);
-      cairo_paint(cr);
-      cairo_restore(cr);
-      cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-      cairo_set_font_size(cr, 13);
-      cairo_set_source_rgb(cr, 1, 1, 0);
-      cairo_move_to(cr, double(li) * cw + 8, r * ch + 16);
-      cairo_show_text(cr, (name + "  " + lights[li].name).c_str());
+      PasteHalf(cr, full, double(li) * cw, r * ch, name + "  " + lights[li].name);
     }
   }
   cairo_surface_destroy(full);
@@ -329,17 +334,7 @@ int SpellSheet(const std::map<std::string, RgbaImage>& images, const std::filesy
     cairo_surface_destroy(f);
     cairo_destroy(fc);
     int col = (n - 1) % perRow, row = (n - 1) / perRow;
-    cairo_save(cr);
-    cairo_translate(cr, col * cw, row * ch);
-    cairo_scale(cr, 0.5, 0.5);
-    cairo_set_source_surface(cr, full, 0, 0);
-    cairo_paint(cr);
-    cairo_restore(cr);
-    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 13);
-    cairo_set_source_rgb(cr, 1, 1, 0);
-    cairo_move_to(cr, col * cw + 8, row * ch + 16);
-    cairo_show_text(cr, name.c_str());
+    PasteHalf(cr, full, col * cw, row * ch, name);
   }
   cairo_surface_destroy(full);
   cairo_destroy(cr);

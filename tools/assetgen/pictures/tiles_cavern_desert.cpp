@@ -151,12 +151,12 @@ void Stalagmite(Canvas& c) {
       [](cairo_t* c2) {
         SmoothClosed(c2, {{6, 29}, {11, 18}, {15, 3}, {18, 3}, {21, 17}, {27, 29}}, 0.5);
       },
-      kCaveStoneLight, {.outline = 1.2});
+      Mix(kCaveHigh, kCaveHigher, 0.3), {.outline = 1.2, .light = 0.4});
   Cel(cr,
       [](cairo_t* c2) {
         SmoothClosed(c2, {{19, 29}, {23, 20}, {25, 13}, {27, 20}, {30, 29}}, 0.5);
       },
-      kCaveHigh, {.outline = 1.1});
+      kCaveHigher, {.outline = 1.1});
   for (int i = 0; i < 3; ++i) Line(cr, 11 + i * 3, 24 - i * 7, 16 + i * 2, 24 - i * 7, kCaveDeep, 0.8, 0.7);
 }
 
@@ -431,7 +431,9 @@ void Pillar(Canvas& c) {
 
 // Ruin walls of red sandstone, raised like the hideout's: a sunlit top, a
 // shaded front and a shadow on the sand, darker and redder than the dunes.
-void SandWall(Canvas& c) { RaisedBlock(c, Hex("#b8805a"), Hex("#6a4030"), Hex("#f0c898"), 3700); }
+void SandWall(Canvas& c) {
+  RaisedBlock(c, Hex("#b8805a"), Hex("#6a4030"), Hex("#f0c898"), 3700);
+}
 
 }  // namespace
 
@@ -448,7 +450,7 @@ void AddCavernTiles(PictureList& l) {
   l.push_back({"tile2_12.png", 32, 32, f, kPlain, CrystalCluster});
   l.push_back({"tile2_13.png", 32, 32, f, kPlain, [](Canvas& c) {
                  Shadow(c.cr(), 17, 26, 14, 3.5, kCaveStone);
-                 Rock(c.cr(), 16, 17, 14, 11, kCaveStoneLight, 2500);
+                 Rock(c.cr(), 16, 17, 14, 11, Mix(kCaveHigh, kCaveHigher, 0.25), 2500);
                }});
   l.push_back({"tile2_14.png", 32, 32, f, kSeamless,
                [](Canvas& c) { ChasmCell(c, kCaveHigh, kCaveStoneLight, Hex("#141a26"), 2300); }});
