@@ -209,18 +209,23 @@ void LavaCrack(Canvas& c, bool pool) {
     });
     return;
   }
-  auto crack = [](cairo_t* c2) {
-    cairo_move_to(c2, 2, 20);
-    cairo_line_to(c2, 9, 15);
-    cairo_line_to(c2, 14, 18);
-    cairo_line_to(c2, 21, 11);
-    cairo_line_to(c2, 30, 13);
-    cairo_move_to(c2, 14, 18);
-    cairo_line_to(c2, 17, 27);
-  };
-  Stroke(cr, crack, Hex("#1a0a0a"), 5);
-  Stroke(cr, crack, kLava, 3);
-  Stroke(cr, crack, kLavaHot, 1.2);
+  // A crack in the floor with lava glowing deep inside it: a warm halo on
+  // the stone, a dark split and a molten line inside it.
+  const std::vector<Pt> main = {{3, 21}, {8, 17.5}, {13, 18.5}, {17, 14}, {22, 12.5}, {29, 9}};
+  const std::vector<Pt> branch = {{13, 18.5}, {15, 23}, {14, 27.5}};
+  Glow(cr, 15, 16, 15, kLava, 0.35);
+  for (const auto* pts : {&main, &branch}) {
+    auto path = [pts](cairo_t* c2) { SmoothOpen(c2, *pts, 0.6); };
+    double w = pts == &main ? 1.0 : 0.7;
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    Stroke(cr, path, Hex("#1a0a0a"), 4.2 * w);
+    Stroke(cr, path, kLava, 2.4 * w);
+    Stroke(cr, path, kLavaHot, 1.0 * w);
+    cairo_restore(cr);
+  }
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 17, 14, 1.4, 1.1); }, Hex("#fff0c0"), 0.9);
 }
 
 void RuneSlab(Canvas& c) {
