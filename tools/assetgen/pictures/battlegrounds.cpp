@@ -1,242 +1,359 @@
-// The five battle backgrounds (1024 x 614): the monster stands at (512, 591),
-// so each scene keeps a clear floor there and mid-bright colours that the
-// day and night tint can darken without losing the shapes.
+// The five battle backgrounds (1024 x 614). Each is a small stage: a far
+// layer, a middle layer with the area's landmarks, and a ground in
+// perspective. The monster stands at (512, 591), so the middle of every
+// scene stays open and a shade lighter than its frame, and the edges are
+// darker, so that the monster reads first by day, at dusk and at night.
 
 #include <cmath>
 #include <string>
 
+#include "battleground_kit.h"
 #include "picture_table.h"
 #include "tile_kit.h"
 
 namespace vv::gen {
+
+void DrawGardenBattleground(Canvas& c);
+void DrawHideoutBattleground(Canvas& c);
+
 namespace {
 
-constexpr int kW = 1024, kH = 614;
+using namespace battle;
 
-void Gradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
-  cairo_pattern_add_color_stop_rgb(g, 0, top.r / 255, top.g / 255, top.b / 255);
-  cairo_pattern_add_color_stop_rgb(g, 1, bottom.r / 255, bottom.g / 255, bottom.b / 255);
-  cairo_rectangle(cr, 0, y0, kW, y1 - y0);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-}
-
-// A skyline of hills or rocks from noise, filled down to the bottom.
-void Ridge(cairo_t* cr, double y, double amp, double scale, std::uint32_t seed, Rgb colour,
-           double outline = 0) {
-  std::vector<Pt> pts{{-10, kH + 10}};
-  for (int x = -10; x <= kW + 10; x += 8) pts.push_back({double(x), y - amp * Fbm(x / scale, 0.5, seed, 3)});
-  pts.push_back({kW + 10, kH + 10});
-  Fill(
-      cr, [&](cairo_t* c) { Polygon(c, pts); }, colour);
-  if (outline > 0) {
-    cairo_new_path(cr);
-    for (std::size_t i = 1; i + 1 < pts.size(); ++i)
-      i == 1 ? cairo_move_to(cr, pts[i].x, pts[i].y) : cairo_line_to(cr, pts[i].x, pts[i].y);
-    SetColour(cr, Darker(colour, 0.5));
-    cairo_set_line_width(cr, outline);
-    cairo_stroke(cr);
-  }
-}
-
-// Textured floor from y0 down, with perspective streaks.
-void Floor(Canvas& c, int y0, Rgb near, Rgb far, std::uint32_t seed) {
-  c.ForEachPixel([&](int x, int y, std::uint8_t* p) {
-    if (y < y0) return;
-    double t = double(y - y0) / (kH - y0);
-    double depth = 1.0 / (0.15 + t);
-    double n = Fbm(x / (40.0 / depth + 8), y / 10.0 * depth * 0.4, seed, 4);
-    Rgb col = Mix(far, near, t);
-    col = Mix(col, Darker(col, 0.4), n * 0.6);
-    p[0] = std::uint8_t(std::clamp(col.r, 0.0, 250.0));
-    p[1] = std::uint8_t(std::clamp(col.g, 0.0, 250.0));
-    p[2] = std::uint8_t(std::clamp(col.b, 0.0, 250.0));
-    p[3] = 255;
-  });
-}
-
+// The forest clearing: far hills with the towers of Duduvi, a misty pine
+// edge, oaks and pines around a sunlit clearing, a dirt path to the monster.
 void Forest(Canvas& c) {
   cairo_t* cr = c.cr();
-  Gradient(cr, 0, 440, Hex("#6aa8e0"), Hex("#c8e4f0"));
-  for (int i = 0; i < 5; ++i)
+  Sky(cr, 0, 400, {{0, Hex("#4f8fd0")}, {0.6, Hex("#a8d0ea")}, {1, Hex("#e4f0e0")}});
+  Glow(cr, 150, 40, 260, Hex("#fff4c8"), 0.7);
+  Cloud(cr, 250, 95, 260, 11, Hex("#f6f8f4"), Hex("#b8c8dc"));
+  Cloud(cr, 700, 60, 200, 12, Hex("#f6f8f4"), Hex("#b8c8dc"));
+  Cloud(cr, 930, 140, 150, 13, Hex("#eef2f0"), Hex("#b0c0d6"));
+  // Far hills and the town on the left hill.
+  Ridge(cr, 330, 70, 300, 101, Hex("#8eb4c4"), 0, 0.15);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 640, 300, 150, 50); }, Hex("#8eb4c4"));
+  for (int i = 0; i < 7; ++i) {
+    double x = 570 + i * 22, base = 262 - 10 * std::sin(i * 0.45);
+    Rgb wall = Hex("#a8c0cc"), roof = Hex("#7a98b0");
     Fill(
-        cr, [&](cairo_t* c2) { Ellipse(c2, 120 + i * 210, 80 + (i % 2) * 40, 70, 20); }, Grey(245), 0.8);
-  Ridge(cr, 400, 90, 260, 1, Hex("#7aa0a8"));
-  Ridge(cr, 430, 70, 120, 2, Hex("#4a7a50"));
-  // Tree line.
-  for (int i = 0; i < 22; ++i) {
-    double x = i * 50 + 10 * std::sin(i * 2.3), top = 300 + 30 * std::sin(i * 1.7);
-    Trunk(cr, x, top + 60, 460, 16, pal::kBarkDark);
-    Canopy(cr, x, top + 30, 52, Mix(Hex("#2f6a32"), Hex("#3a7a3a"), (i % 3) / 2.0), 900 + i, 7);
+        cr, [&](cairo_t* c2) { cairo_rectangle(c2, x, base - 16 - (i % 3) * 5, 16, 30); }, wall);
+    Fill(
+        cr,
+        [&](cairo_t* c2) {
+          Polygon(c2, {{x - 3, base - 16 - (i % 3) * 5},
+                       {x + 8, base - 28 - (i % 3) * 5},
+                       {x + 19, base - 16 - (i % 3) * 5}});
+        },
+        roof);
   }
-  Floor(c, 450, Hex("#5a9a40"), Hex("#3a6a30"), 910);
-  GroundShadow(cr, 512, 591, 220, 26, 0.35);
-  // Foreground ferns and flowers at the edges.
-  for (int i = 0; i < 8; ++i) {
-    double x = i < 4 ? 30 + i * 60 : 780 + (i - 4) * 60, y = 600 - (i % 2) * 20;
-    Canopy(cr, x, y, 36, Hex("#2f6a2a"), 920 + i, 6);
+  Fill(
+      cr, [](cairo_t* c2) { cairo_rectangle(c2, 625, 200, 16, 60); }, Hex("#a0bac8"));
+  Fill(
+      cr,
+      [](cairo_t* c2) {
+        Polygon(c2, {{620, 202}, {633, 176}, {646, 202}});
+      },
+      Hex("#7090aa"));
+  Line(cr, 633, 176, 633, 164, Hex("#7090aa"), 1.5);
+  Fill(
+      cr,
+      [](cairo_t* c2) {
+        Polygon(c2, {{633, 164}, {646, 168}, {633, 172}});
+      },
+      Hex("#c86a5a"));
+  Ridge(cr, 360, 50, 200, 102, Hex("#78a49a"), 0, 0.12);
+  // A misty pine edge, then the haze of distance.
+  PineRow(cr, 392, 50, 110, 26, Hex("#5a8c7a"), 103);
+  Haze(cr, 250, 400, Hex("#e4f0e0"), 0.55);
+  PineRow(cr, 410, 60, 140, 34, Hex("#3e7458"), 104);
+  Haze(cr, 330, 420, Hex("#d8ead0"), 0.35);
+  // The clearing: a meadow in perspective with a winding dirt path.
+  Ground(c, 380, 405, [](double wx, double wz, int x, int y) {
+    double n = Fbm(x / 60.0 * std::sqrt(wz), y / 18.0, 110, 4);
+    double path = std::abs(wx - 0.35 * std::sin((wz - 1.05) * 0.9));
+    double pathW = 0.42 + 0.05 * Noise(wz * 3, 0.5, 111);
+    Rgb grass = Mix(Hex("#4a8a3a"), Hex("#7cb65a"), n);
+    grass = Mix(grass, Hex("#a8d47a"), std::max(0.0, Noise(x / 40.0, y / 12.0, 112) - 0.6) * 1.6);
+    grass = Mix(grass, Hex("#cfe4c0"), std::clamp((wz - 3) / 6, 0.0, 0.45));  // distance
+    if (path < pathW) {
+      Rgb dirt = Mix(Hex("#a87a4a"), Hex("#c89a64"), n);
+      double edge = std::clamp((pathW - path) / 0.08, 0.0, 1.0);
+      return Mix(grass, Mix(dirt, Hex("#d8c8a8"), std::clamp((wz - 3) / 6, 0.0, 0.45)), edge);
+    }
+    // Tufts: short dark strokes close up.
+    if (Hash01(x / 2, y, 113) > 0.93 && wz < 2.5) grass = Darker(grass, 0.35);
+    return grass;
+  });
+  // Trees around the clearing: pines behind, oaks in front, the middle open.
+  Pine(cr, 300, 420, 150, Hex("#2e6a44"), Hex("#5a3a22"));
+  Pine(cr, 750, 418, 170, Hex("#2e6a44"), Hex("#5a3a22"));
+  Pine(cr, 830, 425, 130, Hex("#357a4a"), Hex("#5a3a22"));
+  Oak(cr, 200, 440, 250, Hex("#3f8a36"), Hex("#7a5030"), 120);
+  Oak(cr, 880, 445, 270, Hex("#3a8034"), Hex("#7a5030"), 121);
+  Pine(cr, 60, 470, 300, Hex("#2a5e3a"), Hex("#4a3020"), 2.5);
+  Pine(cr, 990, 480, 320, Hex("#2a5e3a"), Hex("#4a3020"), 2.5);
+  Rays(cr, 150, -20, 0.9, 620, Hex("#fff6c8"), 0.22, 130);
+  // Flowers and stones in the meadow.
+  Rng rng(140);
+  for (int i = 0; i < 60; ++i) {
+    double x = rng.Uniform(0, kW), y = rng.Uniform(440, 610);
+    if (std::abs(x - 512) < 240 && y > 470) continue;
+    double s = 1.5 + (y - 430) / 60;
+    Rgb col = i % 3 == 0 ? Hex("#c8423a") : i % 3 == 1 ? Hex("#e8c84a") : Hex("#e8e0f0");
+    Fill(
+        cr, [&](cairo_t* c2) { Ellipse(c2, x, y, s, s * 0.8); }, col);
+    Fill(
+        cr, [&](cairo_t* c2) { Ellipse(c2, x, y, s * 0.4, s * 0.4); }, Hex("#f0d060"));
   }
+  Boulder(cr, 120, 560, 90, 50, Hex("#8a8f80"), 150);
+  Boulder(cr, 930, 600, 110, 60, Hex("#7e8474"), 151);
+  // Ferns framing the bottom corners.
+  for (int i = 0; i < 6; ++i) {
+    double x = i < 3 ? 20 + i * 70 : 860 + (i - 3) * 70, y = 612;
+    for (int k = -3; k <= 3; ++k) {
+      double a = -M_PI / 2 + k * 0.35;
+      Stroke(
+          cr,
+          [&](cairo_t* c2) {
+            cairo_move_to(c2, x, y);
+            cairo_curve_to(c2, x + std::cos(a) * 40, y + std::sin(a) * 50, x + std::cos(a) * 70,
+                           y + std::sin(a) * 70, x + std::cos(a + 0.3) * 90, y + std::sin(a + 0.3) * 70);
+          },
+          k % 2 ? Hex("#2f6a2a") : Hex("#3f7e32"), 9);
+    }
+  }
+  Stage(cr, Hex("#fff0c0"), 0.25, 0.3);
+  Vignette(cr, 0.45);
 }
 
+// The cavern, drawn at half light by the game: painted a step brighter, with
+// a lit waterfall and a crystal glow behind the monster.
 void Cavern(Canvas& c) {
   cairo_t* cr = c.cr();
-  Gradient(cr, 0, kH, Hex("#2a3448"), Hex("#1a202c"));
-  Glow(cr, 512, 380, 420, Hex("#4a6a8a"), 0.5);
-  Ridge(cr, 420, 120, 90, 20, Hex("#3a4658"), 3);
-  Floor(c, 440, Hex("#5a6678"), Hex("#2e3848"), 21);
-  // Stalactites hanging from the ceiling.
-  Rng rng(22);
-  for (int i = 0; i < 26; ++i) {
-    double x = rng.Uniform(0, kW), len = rng.Uniform(60, 200), w = rng.Uniform(20, 50);
+  Sky(cr, 0, kH, {{0, Hex("#2a3448")}, {0.5, Hex("#3c4c64")}, {1, Hex("#2a3446")}});
+  // The far chamber: a pale glow in the middle, far rock walls.
+  Glow(cr, 512, 330, 420, Hex("#7aa0c8"), 0.55);
+  Ridge(cr, 380, 120, 170, 201, Hex("#4a5a72"));
+  // The underground waterfall and its pool (a landmark on the left).
+  Fill(
+      cr, [](cairo_t* c2) { RoundRect(c2, 300, 60, 44, 330, 16); }, Hex("#8ab8d8"), 0.85);
+  for (int i = 0; i < 6; ++i)
+    Line(cr, 306 + i * 6, 70 + (i % 3) * 20, 306 + i * 6, 380, Hex("#d8f0fa"), 1.6, 0.7);
+  AddGlow(cr, 322, 390, 110, 30, Hex("#7ac8e8"), 0.45);
+  // Hanging stalactites far off.
+  Rng rng(210);
+  for (int i = 0; i < 18; ++i) {
+    double x = rng.Uniform(0, kW), len = rng.Uniform(60, 170), w = rng.Uniform(14, 30);
+    Fill(
+        cr,
+        [&](cairo_t* c2) {
+          Polygon(c2, {{x - w, -2}, {x + w, -2}, {x + 1, len}});
+        },
+        Hex("#3e4c62"));
+  }
+  Ridge(cr, 410, 50, 110, 202, Hex("#3a475c"));
+  Haze(cr, 250, 430, Hex("#8aa8c8"), 0.3);
+  // The floor: wet rock with puddles shining in the crystal light.
+  Ground(c, 395, 420, [](double wx, double wz, int x, int y) {
+    double n = Fbm(wx * 6, wz * 2.5, 220, 4);
+    double slab = Noise(wx * 2.5, wz * 1.2, 221);
+    Rgb rock = Mix(Hex("#3e4a5e"), Hex("#66768c"), n);
+    if (slab > 0.62) rock = Mix(rock, Hex("#7a8aa0"), 0.35);
+    double puddle = Noise(wx * 1.6 + 7, wz * 0.9, 222);
+    if (puddle > 0.78 && wz < 4)
+      return Mix(Hex("#5a8ab0"), Hex("#a8d8f0"),
+                 std::clamp((puddle - 0.78) * 8, 0.0, 1.0) * (0.4 + 0.6 * Hash01(x / 6, y, 223)));
+    rock = Mix(rock, Hex("#8aa0b8"), std::clamp((wz - 2.5) / 8, 0.0, 0.4));
+    (void)x;
+    (void)y;
+    return rock;
+  });
+  // Great columns where a stalactite met a stalagmite, crystals at their feet.
+  for (double x : {170.0, 860.0}) {
+    Rgb stone = Hex("#56667e");
     Cel(cr,
         [&](cairo_t* c2) {
-          Polygon(c2, {{x - w, -5}, {x + w, -5}, {x + 2, len}});
+          cairo_move_to(c2, x - 80, -5);
+          cairo_curve_to(c2, x - 20, 150, x - 30, 250, x - 60, 480);
+          cairo_line_to(c2, x + 70, 480);
+          cairo_curve_to(c2, x + 30, 260, x + 25, 150, x + 80, -5);
+          cairo_close_path(c2);
         },
-        Mix(Hex("#3a4658"), Hex("#4a5668"), rng.Uniform(0, 1)), {.outline = 2});
+        stone, {.outline = 3, .shade = 0.4, .light = 0.3, .offset = 14});
+    for (int k = 0; k < 5; ++k)
+      Line(cr, x - 30 + k * 14, 20 + k * 30, x - 24 + k * 12, 440, Darker(stone, 0.3), 2, 0.5);
   }
-  // Stalagmites and crystals at the sides.
-  for (int i = 0; i < 6; ++i) {
-    double x = i < 3 ? 60 + i * 110 : 700 + (i - 3) * 120, h = 140 + (i % 3) * 50;
+  const struct {
+    double x, y, s;
+  } clusters[] = {{250, 500, 1.3}, {790, 490, 1.0}, {90, 600, 1.6}, {960, 610, 1.5}};
+  for (const auto& k : clusters) {
+    AddGlow(cr, k.x, k.y - 30 * k.s, 130 * k.s, 90 * k.s, Hex("#4ad0e0"), 0.5);
+    Crystal(cr, k.x - 22 * k.s, k.y, 60 * k.s, 20 * k.s, -0.4, Hex("#4ad0e0"));
+    Crystal(cr, k.x + 20 * k.s, k.y, 50 * k.s, 18 * k.s, 0.45, Hex("#3ab8d8"));
+    Crystal(cr, k.x, k.y + 4, 90 * k.s, 26 * k.s, 0.05, Hex("#7aeaf8"));
+  }
+  // Stalagmites in the middle distance and the bones of an earlier visitor.
+  for (double x : {380.0, 420.0, 650.0}) {
+    double h = x == 420 ? 60 : 90;
     Cel(cr,
         [&](cairo_t* c2) {
-          Polygon(c2, {{x - 40, 500}, {x + 3, 500 - h}, {x + 40, 500}});
+          Polygon(c2, {{x - 22, 450}, {x - 4, 450 - h}, {x + 3, 452 - h}, {x + 24, 450}});
         },
-        Hex("#4a5668"), {.outline = 2});
+        Hex("#5e6e86"), {.outline = 2});
   }
-  for (Pt p : {Pt{140, 560}, Pt{880, 570}, Pt{300, 470}, Pt{760, 470}}) {
-    Glow(cr, p.x, p.y - 30, 90, pal::kCrystal, 0.45);
-    Crystal(cr, p.x - 18, p.y, 60, 20, -0.3, pal::kCrystal);
-    Crystal(cr, p.x + 16, p.y, 50, 18, 0.35, Hex("#3ab8d8"));
-    Crystal(cr, p.x, p.y + 4, 90, 26, 0, Hex("#6ae8f8"));
+  Bone(cr, 690, 560, 740, 548, 7, Hex("#c8c0a8"));
+  Skull(cr, 720, 535, 11, Hex("#c8c0a8"));
+  // Dark stalactites framing the top.
+  for (int i = 0; i < 9; ++i) {
+    double x = i < 4 ? i * 90 - 20 : 640 + (i - 4) * 95, len = 90 + (i * 37) % 110, w = 36 + (i % 3) * 10;
+    Cel(cr,
+        [&](cairo_t* c2) {
+          Polygon(c2, {{x - w, -5}, {x + w, -5}, {x + 8, len * 0.6}, {x + 2, len}});
+        },
+        Hex("#323c50"), {.outline = 2.5});
   }
-  GroundShadow(cr, 512, 591, 220, 26, 0.45);
+  Stage(cr, Hex("#a8d8f0"), 0.22, 0.5);
+  Vignette(cr, 0.5);
 }
 
+// The desert under the goper mountains: crags far off, a rock arch on a
+// mesa, soft dunes, a half-buried colonnade and a saguaro.
 void Desert(Canvas& c) {
   cairo_t* cr = c.cr();
-  Gradient(cr, 0, 420, Hex("#e89a50"), Hex("#f8dca0"));
+  Sky(cr, 0, 400, {{0, Hex("#5a8ac8")}, {0.55, Hex("#a8c4d8")}, {0.85, Hex("#f0d8a8")}, {1, Hex("#f4c890")}});
+  Glow(cr, 180, 90, 300, Hex("#fff0c0"), 0.8);
   Fill(
-      cr, [](cairo_t* c2) { Ellipse(c2, 760, 160, 60, 60); }, Hex("#fff0c0"));
-  Glow(cr, 760, 160, 200, Hex("#ffe0a0"), 0.5);
-  Ridge(cr, 380, 200, 180, 30, Hex("#a8705a"), 2);  // the goper mountains
-  Ridge(cr, 420, 80, 150, 31, Hex("#c8906a"));
-  Floor(c, 440, Hex("#e0b878"), Hex("#c89a60"), 32);
-  for (int i = 0; i < 6; ++i) {
-    double y = 470 + i * 24;
+      cr, [](cairo_t* c2) { Ellipse(c2, 180, 90, 42, 42); }, Hex("#fff4d8"));
+  Cloud(cr, 620, 70, 170, 31, Hex("#fbf6ee"), Hex("#d8d4dc"));
+  // The goper mountains: crags with lit faces.
+  Ridge(cr, 330, 150, 180, 301, Hex("#a88a9c"), 0.8, 0.25);
+  Haze(cr, 150, 340, Hex("#f0dcc0"), 0.35);
+  // A mesa with a natural arch on the right.
+  Rgb mesa = Hex("#c07850");
+  Cel(cr,
+      [](cairo_t* c2) {
+        cairo_move_to(c2, 640, 380);
+        cairo_line_to(c2, 660, 250);
+        cairo_line_to(c2, 700, 236);
+        cairo_line_to(c2, 880, 232);
+        cairo_line_to(c2, 915, 250);
+        cairo_line_to(c2, 940, 380);
+        cairo_close_path(c2);
+        // The hole of the arch (even-odd fill).
+        cairo_move_to(c2, 725, 380);
+        cairo_curve_to(c2, 728, 262, 826, 262, 830, 380);
+        cairo_close_path(c2);
+      },
+      mesa, {.outline = 2.5, .shade = 0.35, .light = 0.25, .offset = 10});
+  for (int k = 0; k < 4; ++k)
+    Line(cr, 662 - k * 2, 262 + k * 26, 912 + k * 4, 262 + k * 26, Darker(mesa, 0.25), 2, 0.6);
+  // Dunes: soft ridges, lit on the left slope, shaded on the lee side.
+  auto dune = [&](double cx, double top, double w, double base, Rgb sand) {
+    Fill(
+        cr,
+        [&](cairo_t* c2) {
+          cairo_move_to(c2, cx - w, base);
+          cairo_curve_to(c2, cx - w * 0.5, base, cx - w * 0.25, top, cx, top);
+          cairo_curve_to(c2, cx + w * 0.3, top, cx + w * 0.55, base, cx + w, base);
+          cairo_close_path(c2);
+        },
+        sand);
+    Fill(
+        cr,
+        [&](cairo_t* c2) {
+          cairo_move_to(c2, cx, top);
+          cairo_curve_to(c2, cx + w * 0.3, top, cx + w * 0.55, base, cx + w, base);
+          cairo_line_to(c2, cx + w * 0.1, base);
+          cairo_curve_to(c2, cx + w * 0.05, base - (base - top) * 0.4, cx + w * 0.02, top + 8, cx, top);
+          cairo_close_path(c2);
+        },
+        Darker(sand, 0.3));
     Stroke(
         cr,
         [&](cairo_t* c2) {
-          cairo_move_to(c2, 0, y);
-          for (int x = 0; x <= kW; x += 32) cairo_line_to(c2, x, y + 6 * std::sin(x / 90.0 + i));
+          cairo_move_to(c2, cx - w * 0.35, top + (base - top) * 0.45);
+          cairo_curve_to(c2, cx - w * 0.2, top + 6, cx - w * 0.05, top, cx, top);
         },
-        Hex("#b88850"), 2, 0.5);
+        Lighter(sand, 0.35), 2, 0.8);
+  };
+  dune(130, 330, 300, 410, Hex("#e0b878"));
+  dune(470, 350, 260, 410, Hex("#dcb070"));
+  dune(980, 340, 240, 410, Hex("#d8aa6a"));
+  Haze(cr, 330, 412, Hex("#f8e0b8"), 0.3);
+  Ground(c, 385, 405, [](double wx, double wz, int x, int y) {
+    double n = Fbm(wx * 3, wz * 1.5, 320, 4);
+    double ripple = std::sin(wz * 9 + wx * 2 + n * 4);
+    Rgb sand = Mix(Hex("#c89a58"), Hex("#e4bc7c"), n);
+    if (ripple > 0.75 && wz < 5)
+      sand = Mix(sand, Hex("#f0d49c"), 0.5);
+    else if (ripple < -0.8 && wz < 5)
+      sand = Mix(sand, Hex("#a87a40"), 0.4);
+    sand = Mix(sand, Hex("#f0d8b0"), std::clamp((wz - 3) / 8, 0.0, 0.4));
+    if (Hash01(x, y, 321) > 0.985) sand = Darker(sand, 0.25);
+    return sand;
+  });
+  // The ruined colonnade on the left, half-buried in sand.
+  Rgb stone = Hex("#d8b488");
+  const double cols[4][2] = {{250, 250}, {320, 290}, {390, 330}, {175, 360}};
+  for (const auto& k : cols) {
+    double x = k[0], top = k[1], base = 470 + (x - 200) * 0.05;
+    Cel(cr, [&](cairo_t* c2) { cairo_rectangle(c2, x - 20, top, 40, base - top); }, stone,
+        {.outline = 2.5, .shade = 0.4, .offset = 8});
+    for (int f = -1; f <= 1; ++f)
+      Line(cr, x + f * 10, top + 16, x + f * 10, base - 4, Darker(stone, 0.3), 2, 0.7);
+    Cel(cr, [&](cairo_t* c2) { cairo_rectangle(c2, x - 28, top - 12, 56, 14); }, stone,
+        {.outline = 2.5, .offset = 4});
+    Fill(
+        cr, [&](cairo_t* c2) { Ellipse(c2, x, base, 36, 8); }, Hex("#dcb478"));
   }
-  // Ruined columns and a cactus at the sides.
-  for (double x : {110.0, 200.0, 860.0})
-    Cel(cr,
-        [&](cairo_t* c2) {
-          Polygon(c2,
-                  {{x - 26, 520}, {x - 26, 330}, {x - 10, 320}, {x + 4, 336}, {x + 26, 326}, {x + 26, 520}});
-        },
-        Hex("#d0a878"), {.outline = 3});
   Cel(cr,
       [](cairo_t* c2) {
-        RoundRect(c2, 950, 380, 36, 200, 18);
-        RoundRect(c2, 910, 420, 24, 70, 12);
-        RoundRect(c2, 910, 474, 50, 20, 10);
+        Polygon(c2, {{215, 242}, {340, 232}, {345, 250}, {218, 262}});
       },
-      pal::kCactus, {.outline = 3});
-  GroundShadow(cr, 512, 591, 220, 26, 0.35);
-}
-
-void Garden(Canvas& c) {
-  cairo_t* cr = c.cr();
-  Gradient(cr, 0, 430, Hex("#78b8e8"), Hex("#d8ecf0"));
-  Ridge(cr, 420, 60, 200, 40, Hex("#6a9a5a"));
-  // A giant fence and vegetables behind the field.
-  for (int x = 0; x < kW; x += 70)
-    Cel(cr,
-        [&](cairo_t* c2) {
-          Polygon(c2, {{x + 8.0, 450}, {x + 8.0, 300}, {x + 30.0, 280}, {x + 52.0, 300}, {x + 52.0, 450}});
-        },
-        pal::kWood, {.outline = 2});
-  Cel(cr,
+      stone, {.outline = 2.5, .offset = 6});
+  // A fallen drum in the sand.
+  Cel(cr, [](cairo_t* c2) { RoundRect(c2, 290, 500, 100, 40, 8); }, stone, {.outline = 2.5, .offset = 7});
+  Cel(cr, [](cairo_t* c2) { Ellipse(c2, 388, 520, 10, 20); }, Lighter(stone, 0.2), {.outline = 2});
+  Skull(cr, 180, 570, 14, Hex("#ece2c8"));
+  // The saguaro on the right and a dry bush.
+  cairo_save(cr);
+  cairo_translate(cr, 55, 10);
+  Rgb cactus = Hex("#5a8a3a");
+  CelStyle cst{.outline = 3, .shade = 0.38, .light = 0.3, .offset = 9};
+  Cel(
+      cr, [](cairo_t* c2) { RoundRect(c2, 838, 250, 50, 340, 25); }, cactus, cst);
+  Cel(
+      cr,
       [](cairo_t* c2) {
-        cairo_rectangle(c2, 0, 330, kW, 22);
-        cairo_rectangle(c2, 0, 400, kW, 22);
+        RoundRect(c2, 790, 330, 32, 120, 16);
+        RoundRect(c2, 790, 420, 64, 30, 15);
       },
-      Hex("#7a5a34"), {.outline = 2});
-  Floor(c, 450, Hex("#7a5236"), Hex("#4a3020"), 41);
-  for (int i = 0; i < 7; ++i)
-    Stroke(
-        cr,
-        [&](cairo_t* c2) {
-          cairo_move_to(c2, 0, 470 + i * 22);
-          cairo_line_to(c2, kW, 470 + i * 22);
-        },
-        Hex("#2e1e14"), 3, 0.6);
-  Pumpkin(cr, 120, 470, 110, 80, false);
-  Pumpkin(cr, 910, 500, 90, 66, true);
-  for (int i = 0; i < 3; ++i) {
-    double x = 300 + i * 220;
-    for (int k = 0; k < 5; ++k)
-      Cel(cr,
-          [&](cairo_t* c2) {
-            Polygon(c2, {{x - 10, 440}, {x - 30 + k * 15, 330.0 + (k % 2) * 30}, {x + 10, 440}});
-          },
-          Hex("#4a9a3a"), {.outline = 2});
+      cactus, cst);
+  Cel(
+      cr,
+      [](cairo_t* c2) {
+        RoundRect(c2, 910, 290, 30, 110, 15);
+        RoundRect(c2, 875, 372, 64, 28, 14);
+      },
+      cactus, cst);
+  for (int k = 0; k < 3; ++k) Line(cr, 852 + k * 11, 262, 852 + k * 11, 585, Darker(cactus, 0.35), 2, 0.7);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 863, 252, 10, 7); }, Hex("#e85a8a"));
+  cairo_restore(cr);
+  for (int i = 0; i < 12; ++i) {
+    double a = -M_PI + 0.2 + i * 0.24;
+    Line(cr, 70, 600, 70 + std::cos(a) * 70, 600 + std::sin(a) * 60, Hex("#7a5a3a"), 3);
   }
-  GroundShadow(cr, 512, 591, 220, 26, 0.35);
-}
-
-void Hideout(Canvas& c) {
-  cairo_t* cr = c.cr();
-  Gradient(cr, 0, kH, Hex("#3a2048"), Hex("#1a1020"));
-  // Back wall of great blocks.
-  for (int row = 0; row < 8; ++row)
-    for (int x = -60 + (row % 2) * 60; x < kW; x += 120)
-      Stroke(
-          cr, [&](cairo_t* c2) { cairo_rectangle(c2, x, row * 56, 120, 56); }, Hex("#160c1c"), 3);
-  Glow(cr, 512, 360, 380, Hex("#8a3a8a"), 0.35);
-  Floor(c, 450, Hex("#5a3a68"), Hex("#2e1a38"), 51);
-  // Pillars with torches and skulls.
-  for (double x : {90.0, 330.0, 694.0, 934.0}) {
-    Cel(cr, [&](cairo_t* c2) { cairo_rectangle(c2, x - 34, 60, 68, 420); }, Hex("#4a2a58"), {.outline = 3});
-    Cel(cr,
-        [&](cairo_t* c2) {
-          cairo_rectangle(c2, x - 44, 40, 88, 30);
-          cairo_rectangle(c2, x - 44, 470, 88, 30);
-        },
-        Hex("#5a3a68"), {.outline = 3});
-    Glow(cr, x, 200, 110, pal::kTorch, 0.45);
-    Flame(cr, x, 210, 60, 34);
-    Cel(cr,
-        [&](cairo_t* c2) {
-          Polygon(c2, {{x - 20, 206}, {x + 20, 206}, {x + 10, 226}, {x - 10, 226}});
-        },
-        Hex("#6a6070"), {.outline = 2});
-    Skull(cr, x, 300, 16, pal::kBone);
-  }
-  // Lava cracks across the floor.
-  for (int i = 0; i < 3; ++i) {
-    auto crack = [&](cairo_t* c2) {
-      double y = 500 + i * 40, x0 = i == 1 ? 700 : 40;
-      cairo_move_to(c2, x0, y);
-      for (int k = 1; k < 6; ++k) cairo_line_to(c2, x0 + k * 55, y + ((k % 2) ? -12 : 10));
-    };
-    Stroke(cr, crack, Hex("#1a0808"), 12);
-    Stroke(cr, crack, pal::kLava, 7);
-    Stroke(cr, crack, pal::kLavaHot, 3);
-  }
-  GroundShadow(cr, 512, 591, 220, 26, 0.45);
+  Rays(cr, 180, 90, 1.1, 500, Hex("#fff0c8"), 0.12, 330);
+  Stage(cr, Hex("#fff0d0"), 0.2, 0.4);
+  Vignette(cr, 0.4);
 }
 
 }  // namespace
 
 void AddBattlegroundPictures(PictureList& l) {
-  void (*draw[5])(Canvas&) = {Forest, Cavern, Desert, Garden, Hideout};
+  void (*draw[5])(Canvas&) = {Forest, Cavern, Desert, DrawGardenBattleground, DrawHideoutBattleground};
   for (int i = 1; i <= 5; ++i)
     l.push_back({"comback_" + std::to_string(i) + ".png", kW, kH, "combat", kPlain, draw[i - 1]});
 }

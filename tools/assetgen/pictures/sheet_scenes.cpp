@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -60,6 +61,18 @@ void Label(cairo_t* cr, double x, double y, const std::string& text, double size
   cairo_show_text(cr, text.c_str());
 }
 
+// The width a label takes, so that neighbours never overlap.
+int LabelWidth(const std::string& text) {
+  static cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 4);
+  cairo_t* cr = cairo_create(scratch);
+  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, 11);
+  cairo_text_extents_t ext;
+  cairo_text_extents(cr, text.c_str(), &ext);
+  cairo_destroy(cr);
+  return int(std::ceil(ext.x_advance)) + 6;
+}
+
 // Shelf-packs the items onto as many sheets as needed.
 int WriteItemSheets(const std::string& title, std::vector<Item>& items, const std::filesystem::path& dir,
                     int first) {
@@ -76,7 +89,7 @@ int WriteItemSheets(const std::string& title, std::vector<Item>& items, const st
     std::size_t j = i;
     for (; j < items.size(); ++j) {
       const RgbaImage& img = items[j].image;
-      int w = std::max(img.width, 90), h = img.height + kLabelHeight;
+      int w = std::max(img.width, LabelWidth(items[j].label)), h = img.height + kLabelHeight;
       if (x + w > kSheetWidth - kGap && x > kGap) {
         x = kGap;
         y += rowH + kGap;

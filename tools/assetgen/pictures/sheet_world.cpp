@@ -176,14 +176,14 @@ int WorldSheet(const std::map<std::string, RgbaImage>& images, const std::filesy
           done = true;
         }
   }
-  const Rgb lights[3] = {{255, 255, 255}, {38, 38, 38}, {127, 127, 127}};
-  const char* names[3] = {"full light", "night", "half light (cavern)"};
+  const Rgb lights[4] = {{255, 255, 255}, {163, 102, 102}, {38, 38, 38}, {127, 127, 127}};
+  const char* names[4] = {"full light", "dusk (time 40)", "night", "half light (cavern)"};
   const int sw = cols * 32, sh = rows * 32;
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sw, 3 * (sh + 24));
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sw, 4 * (sh + 24));
   cairo_t* cr = cairo_create(s);
   cairo_set_source_rgb(cr, 0.1, 0.1, 0.12);
   cairo_paint(cr);
-  for (int li = 0; li < 3; ++li) {
+  for (int li = 0; li < 4; ++li) {
     double oy = li * (sh + 24) + 24;
     cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, 14);
@@ -245,6 +245,104 @@ int BattleSheet(const std::map<std::string, RgbaImage>& images, const std::files
   return 1;
 }
 
+// Pastes a full battle frame at half size at (x, y) with a yellow label.
+void PasteHalf(cairo_t* cr, cairo_surface_t* full, double x, double y, const std::string& label) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, 0.5, 0.5);
+  cairo_set_source_surface(cr, full, 0, 0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_size(cr, 13);
+  cairo_set_source_rgb(cr, 1, 1, 0);
+  cairo_move_to(cr, x + 8, y + 16);
+  cairo_show_text(cr, label.c_str());
+}
+
+// Every monster of an area on the area's battle background, half size, under
+// the lights the combat screen uses there: day, dusk (time 40) and night
+// (time 2), or the half light of the dark cavern levels. Monster 16 is never
+// tinted.
+int CombatSheet(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir, int area) {
+  static const int kFirst[6] = {0, 1, 2, 5, 8, 11}, kLast[6] = {0, 3, 6, 9, 12, 16};
+  std::string back = "comback_" + std::to_string(area) + ".png";
+  if (!images.count(back)) return 0;
+  struct Light {
+    const char* name;
+    Rgb colour;
+  };
+  std::vector<Light> lights = {
+      {"day", {255, 255, 255}}, {"dusk (40)", {163, 102, 102}}, {"night (2)", {38, 38, 38}}};
+  if (area == 2)
+    lights = {{"half light (dark level)", {127, 127, 127}}, {"full light (not used)", {255, 255, 255}}};
+  const int rows = kLast[area] - kFirst[area] + 1, cw = 512, ch = 307;
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, cw * int(lights.size()), ch * rows);
+  cairo_t* cr = cairo_create(s);
+  cairo_surface_t* full = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1024, 614);
+  for (int r = 0; r < rows; ++r) {
+    int n = kFirst[area] + r;
+    std::string name = "monster_" + std::to_string(n) + ".png";
+    if (!images.count(name)) continue;
+    const RgbaImage& m = images.at(name);
+    for (std::size_t li = 0; li < lights.size(); ++li) {
+      cairo_t* fc = cairo_create(full);
+      PaintLit(fc, images.at(back), 0, 0, lights[li].colour, false);
+      PaintLit(fc, m, 512 - m.width / 2, 591 - m.height, n == 16 ? Rgb{255, 255, 255} : lights[li].colour,
+               true);
+      cairo_destroy(fc);
+      PasteHalf(cr, full, double(li) * cw, r * ch, name + "  " + lights[li].name);
+    }
+  }
+  cairo_surface_destroy(full);
+  cairo_destroy(cr);
+  Save(s, dir / ("scene_combat_area_" + std::to_string(area) + ".png"));
+  cairo_surface_destroy(s);
+  return 1;
+}
+
+// Every spell as the combat screen shows it: on a monster in its battle,
+// anchored at the monster's middle, at double size (the rock blast at its own
+// size), added as light except the rock blast. Half size, four to a row.
+int SpellSheet(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir) {
+  if (!images.count("comback_3.png") || !images.count("monster_7.png")) return 0;
+  const int cw = 512, ch = 307, perRow = 4, count = 15;
+  cairo_surface_t* s =
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, cw * perRow, ch * ((count + perRow - 1) / perRow));
+  cairo_t* cr = cairo_create(s);
+  cairo_surface_t* full = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1024, 614);
+  const RgbaImage& m = images.at("monster_7.png");
+  for (int n = 1; n <= count; ++n) {
+    std::string name = n == count ? "splat.png" : "spell_" + std::to_string(n) + ".png";
+    if (!images.count(name)) continue;
+    const RgbaImage& fx = images.at(name);
+    cairo_t* fc = cairo_create(full);
+    PaintLit(fc, images.at("comback_3.png"), 0, 0, {255, 255, 255}, false);
+    PaintLit(fc, m, 512 - m.width / 2, 591 - m.height, {255, 255, 255}, true);
+    double scale = (n == 4 || n == count) ? 1 : 2;
+    double ax = 512, ay = 591 - m.height / 2.0;
+    double hx = n == 5 ? 42 : fx.width / 2, hy = n == 5 ? 251 : fx.height / 2;
+    cairo_surface_t* f = SurfaceFromImage(fx);
+    cairo_save(fc);
+    cairo_translate(fc, ax - hx * scale, ay - hy * scale);
+    cairo_scale(fc, scale, scale);
+    cairo_set_source_surface(fc, f, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(fc), CAIRO_FILTER_BILINEAR);
+    if (n != 4) cairo_set_operator(fc, CAIRO_OPERATOR_ADD);
+    cairo_paint(fc);
+    cairo_restore(fc);
+    cairo_surface_destroy(f);
+    cairo_destroy(fc);
+    int col = (n - 1) % perRow, row = (n - 1) / perRow;
+    PasteHalf(cr, full, col * cw, row * ch, name);
+  }
+  cairo_surface_destroy(full);
+  cairo_destroy(cr);
+  Save(s, dir / "scene_spells.png");
+  cairo_surface_destroy(s);
+  return 1;
+}
+
 }  // namespace
 
 int WriteSceneSheets(const std::map<std::string, RgbaImage>& images, const std::filesystem::path& dir) {
@@ -252,6 +350,8 @@ int WriteSceneSheets(const std::map<std::string, RgbaImage>& images, const std::
   n += TextSheet(images, dir);
   for (int area = 1; area <= 5; ++area) n += WorldSheet(images, dir, area);
   for (int m = 1; m <= 16; ++m) n += BattleSheet(images, dir, m);
+  for (int area = 1; area <= 5; ++area) n += CombatSheet(images, dir, area);
+  n += SpellSheet(images, dir);
   return n;
 }
 

@@ -229,6 +229,72 @@ void Masonry(Canvas& c, Rgb stone, Rgb mortar, std::uint32_t seed, int courses) 
   });
 }
 
+void RaisedBlock(Canvas& c, Rgb top, Rgb front, Rgb rim, std::uint32_t seed) {
+  constexpr int kTop = 21, kFront = 28;  // top face rows 0..20, front face ..27, shadow below
+  c.ForEachPixel([&](int x, int y, std::uint8_t* p) {
+    Rgb col;
+    double alpha = 1;
+    double n = Fbm(x / 5.0, y / 5.0, seed, 3, 0);
+    if (y < kTop) {
+      int slab = x < 16 ? 0 : 1;
+      int lx = x % 16;
+      col = Mix(top, Lighter(top, 0.12), Hash01(slab, 0, seed + 1) * 0.5 + n * 0.5);
+      if (y < 2)
+        col = Mix(rim, col, y * 0.45);
+      else if (lx < 2)
+        col = Mix(rim, col, 0.35 + lx * 0.3);
+      else if (lx == 15)
+        col = Darker(top, 0.45);
+      else if (y >= kTop - 2)
+        col = Darker(col, 0.15);
+    } else if (y < kFront) {
+      col = Mix(front, Darker(front, 0.3), (y - kTop) / double(kFront - kTop) * 0.6 + n * 0.3);
+      if (y == kTop) col = Lighter(front, 0.25);
+      if (x % 16 == 15 || x % 16 == 0) col = Darker(front, 0.5);
+    } else {
+      col = Darker(front, 0.85);
+      alpha = 0.75 - (y - kFront) * 0.12;
+    }
+    p[0] = std::uint8_t(std::clamp(col.r, 0.0, 250.0));
+    p[1] = std::uint8_t(std::clamp(col.g, 0.0, 250.0));
+    p[2] = std::uint8_t(std::clamp(col.b, 0.0, 250.0));
+    p[3] = std::uint8_t(alpha * 255);
+  });
+}
+
+void ChasmCell(Canvas& c, Rgb lip, Rgb wall, Rgb deep, std::uint32_t seed) {
+  Texture(c, [&](int x, int y) {
+    double n = Fbm(x / 8.0, y / 8.0, seed, 3, 4);
+    double strata = Noise(x / 4.0, y / 4.0, seed + 1, 8);
+    if (x < 3 || x > 28) {  // the lips of the banks catch the light
+      Rgb col = Mix(lip, Lighter(lip, 0.2), n);
+      if (x == 2 || x == 29) col = Lighter(lip, 0.4);
+      return col;
+    }
+    if (x < 10) {  // the west wall, in shadow
+      double t = (x - 3) / 7.0;
+      Rgb col = Mix(Darker(wall, 0.35), Darker(wall, 0.6), t);
+      if (strata > 0.65) col = Mix(col, wall, 0.5);
+      return col;
+    }
+    if (x > 21) {  // the east wall, lit from the west
+      double t = (28 - x) / 7.0;
+      Rgb col = Mix(Lighter(wall, 0.15), Mix(wall, deep, 0.3), t);
+      if ((y + int(n * 6)) % 11 == 0)
+        col = Lighter(wall, 0.35);  // ledges
+      else if ((y + int(n * 6)) % 11 == 1)
+        col = Darker(wall, 0.4);
+      return col;
+    }
+    // The depth: dark, with a faint glow of the bottom in the middle.
+    double mid = 1 - std::abs(x - 15.5) / 6.0;
+    Rgb col = Mix(Darker(wall, 0.55), deep, 0.6 + 0.25 * mid);
+    col = Mix(col, Mix(wall, deep, 0.3), n * 0.35);
+    if (strata > 0.72 && x > 12 && x < 19) col = Mix(col, wall, 0.35);  // a lower ledge
+    return col;
+  });
+}
+
 }  // namespace vv::gen
 
 namespace vv::gen {

@@ -26,6 +26,14 @@ void Flame(cairo_t* cr, double cx, double base, double h, double w);
 void Pumpkin(cairo_t* cr, double cx, double cy, double rx, double ry, bool carved);
 // A full-cell block of masonry that tiles into walls.
 void Masonry(Canvas& c, Rgb stone, Rgb mortar, std::uint32_t seed, int courses);
+// A raised wall block seen from above and a little from the front: a lit top
+// face with a bright rim, a darker front face and, in the last rows, a soft
+// cast shadow on the ground (translucent, so the floor shows through).
+void RaisedBlock(Canvas& c, Rgb top, Rgb front, Rgb rim, std::uint32_t seed);
+// A chasm running north-south: lit lips on both banks, the west wall in
+// shadow, the east wall lit, ledges and a depth that fades to a dark (never
+// black) bottom. Tiles seamlessly down its length.
+void ChasmCell(Canvas& c, Rgb lip, Rgb wall, Rgb deep, std::uint32_t seed);
 
 // Area palettes.
 namespace pal {

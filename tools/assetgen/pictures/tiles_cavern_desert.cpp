@@ -151,12 +151,12 @@ void Stalagmite(Canvas& c) {
       [](cairo_t* c2) {
         SmoothClosed(c2, {{6, 29}, {11, 18}, {15, 3}, {18, 3}, {21, 17}, {27, 29}}, 0.5);
       },
-      kCaveStoneLight, {.outline = 1.2});
+      Mix(kCaveHigh, kCaveHigher, 0.3), {.outline = 1.2, .light = 0.4});
   Cel(cr,
       [](cairo_t* c2) {
         SmoothClosed(c2, {{19, 29}, {23, 20}, {25, 13}, {27, 20}, {30, 29}}, 0.5);
       },
-      kCaveHigh, {.outline = 1.1});
+      kCaveHigher, {.outline = 1.1});
   for (int i = 0; i < 3; ++i) Line(cr, 11 + i * 3, 24 - i * 7, 16 + i * 2, 24 - i * 7, kCaveDeep, 0.8, 0.7);
 }
 
@@ -168,16 +168,6 @@ void CrystalCluster(Canvas& c) {
   Crystal(cr, 22, 27, 16, 6, 0.35, Hex("#3ab8d8"));
   Crystal(cr, 16, 28, 26, 8, 0.0, Hex("#5ae0f0"));
   Crystal(cr, 12, 28, 10, 4, -0.7, Hex("#8ae8f0"));
-}
-
-void Chasm(Canvas& c, Rgb deep, Rgb wall) {
-  // Seamless darkness with ledges fading down into it.
-  Texture(c, [&](int x, int y) {
-    double n = Fbm(x / 8.0, y / 8.0, 2300, 3, 4);
-    double streak = Noise(x / 4.0, y / 4.0, 2301, 8);
-    Rgb col = Mix(Hex("#06080c"), deep, n * 0.6);
-    return Mix(col, wall, std::max(0.0, streak - 0.6) * 0.8);
-  });
 }
 
 void Rubble(Canvas& c) {
@@ -192,30 +182,46 @@ void Rubble(Canvas& c) {
 
 // Desert.
 void Sand(Canvas& c) {
+  // Wind-combed sand: soft ripples lit on their windward side, coarser
+  // grains in the troughs, a few tiny stones.
   Texture(c, [](int x, int y) {
     double n = Fbm(x / 8.0, y / 8.0, 3001, 3, 4);
-    double ripple = std::sin((y / 32.0 * 3 + x / 32.0) * 2 * M_PI + n * 2.5);
+    double phase = (y / 32.0 * 3 + x / 32.0) * 2 * M_PI + n * 2.5;
+    double ripple = std::sin(phase), slope = std::cos(phase);
     Rgb col = Mix(kSandDark, kSand, n);
-    col = Mix(col, ripple > 0.6 ? kSandLight : kSandShadow, std::abs(ripple) > 0.6 ? 0.3 : 0);
-    return Mix(col, kSandDark, Hash01(x, y, 3002) * 0.15);
+    if (ripple > 0.55) col = Mix(col, slope > 0 ? kSandLight : kSand, 0.45);
+    if (ripple < -0.7) col = Mix(col, kSandShadow, 0.35);
+    double grain = Hash01(x, y, 3002);
+    if (ripple < -0.3 && grain > 0.9) col = Mix(col, kSandDeep, 0.35);
+    if (grain < 0.04) col = Mix(col, kSandLight, 0.5);
+    return Mix(col, kSandDark, grain * 0.12);
   });
+  cairo_t* cr = c.cr();
+  const Pt stones[3] = {{6, 26}, {23, 9}, {27, 28}};
+  for (int i = 0; i < 3; ++i)
+    Wrapped(cr, 32, [&](cairo_t* c2) {
+      Fill(
+          c2, [&](cairo_t* c3) { Ellipse(c3, stones[i].x + 0.4, stones[i].y + 0.5, 1.3, 0.9); }, kSandDeep,
+          0.6);
+      Fill(
+          c2, [&](cairo_t* c3) { Ellipse(c3, stones[i].x, stones[i].y, 1.1, 0.8); }, Hex("#b89070"));
+    });
 }
 
 void Ripples(Canvas& c) {
+  // A patch of sharper wind ripples: each a lit crest over a soft shadow.
   cairo_t* cr = c.cr();
   for (int i = 0; i < 4; ++i) {
-    double y = 7 + i * 6;
-    cairo_new_path(cr);
-    cairo_move_to(cr, 3, y + 2);
-    cairo_curve_to(cr, 10, y - 2, 20, y + 3, 29, y - 1);
-    SetColour(cr, kSandShadow);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
-    cairo_move_to(cr, 3, y + 1);
-    cairo_curve_to(cr, 10, y - 3, 20, y + 2, 29, y - 2);
-    SetColour(cr, kSandLight);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    double y = 7 + i * 6, x0 = 4 + (i % 2) * 2, x1 = 28 - (i % 2) * 3;
+    auto crest = [&](cairo_t* c2) {
+      cairo_move_to(c2, x0, y + 1.5);
+      cairo_curve_to(c2, x0 + 7, y - 1.5, x1 - 10, y + 2, x1, y - 0.5);
+    };
+    cairo_save(cr);
+    cairo_translate(cr, 0.4, 1.2);
+    Stroke(cr, crest, kSandShadow, 2.2, 0.7);
+    cairo_restore(cr);
+    Stroke(cr, crest, kSandLight, 1.2, 0.9);
   }
 }
 
@@ -303,35 +309,94 @@ void Cactus(Canvas& c) {
 }
 
 void Boulder(Canvas& c) {
+  // A wind-carved sandstone boulder: banded strata, an undercut foot.
   cairo_t* cr = c.cr();
-  Shadow(cr, 17, 26, 14, 3.5, kSand);
+  Shadow(cr, 17, 27, 15, 3.5, kSand);
   Rock(cr, 16, 17, 14, 11, kSandRock, 3400);
-  Line(cr, 6, 14, 26, 13, Hex("#b88a60"), 1, 0.8);
-  Line(cr, 7, 19, 25, 19, Hex("#7a5238"), 1, 0.8);
+  cairo_save(cr);
+  cairo_new_path(cr);
+  Ellipse(cr, 16, 17, 12.5, 9.5);
+  cairo_clip(cr);
+  for (int k = 0; k < 4; ++k) {
+    double y = 10 + k * 4.2;
+    Stroke(
+        cr,
+        [&](cairo_t* c2) {
+          cairo_move_to(c2, 2, y + 1);
+          cairo_curve_to(c2, 10, y - 1.5, 20, y + 1.5, 30, y - 0.5);
+        },
+        k % 2 ? Hex("#c89070") : Hex("#7a5238"), 1.1, 0.8);
+  }
+  cairo_restore(cr);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 11, 10, 4, 2); }, Hex("#d8a880"), 0.7);
 }
 
 void DuneCrest(Canvas& c) {
-  // A steep sand ridge, lit on top and in shadow on its lee side.
+  // A steep dune seen from above: a curved knife-edge crest, the windward
+  // slope lit and rippled, the lee slope in soft shadow, sand spilling off.
   cairo_t* cr = c.cr();
-  Cel(cr,
-      [](cairo_t* c2) {
-        cairo_move_to(c2, 0, 30);
-        cairo_curve_to(c2, 4, 14, 12, 4, 17, 3);
-        cairo_curve_to(c2, 22, 4, 28, 14, 32, 30);
-        cairo_close_path(c2);
-      },
-      kSand, {.outline = 1.2, .shade = 0.3});
-  Fill(
+  auto body = [](cairo_t* c2) {
+    cairo_move_to(c2, 0, 31);
+    cairo_curve_to(c2, 1, 20, 6, 8, 14, 4);
+    cairo_curve_to(c2, 20, 1.5, 26, 6, 29, 14);
+    cairo_curve_to(c2, 31, 20, 32, 26, 32, 31);
+    cairo_close_path(c2);
+  };
+  Fill(cr, body, kSandDark);
+  cairo_save(cr);
+  cairo_new_path(cr);
+  body(cr);
+  cairo_clip(cr);
+  // Lit windward slope (west of the crest line) with a soft gradient.
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 18, 24);
+  cairo_pattern_add_color_stop_rgb(g, 0, kSandLight.r / 255, kSandLight.g / 255, kSandLight.b / 255);
+  cairo_pattern_add_color_stop_rgb(g, 1, kSand.r / 255, kSand.g / 255, kSand.b / 255);
+  cairo_new_path(cr);
+  cairo_move_to(cr, 0, 32);
+  cairo_line_to(cr, 0, 0);
+  cairo_line_to(cr, 14, 4);
+  cairo_curve_to(cr, 17, 12, 18, 22, 17, 32);
+  cairo_close_path(cr);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Lee slope shadow deepening under the crest.
+  g = cairo_pattern_create_linear(17, 0, 32, 0);
+  cairo_pattern_add_color_stop_rgb(g, 0, kSandDeep.r / 255, kSandDeep.g / 255, kSandDeep.b / 255);
+  cairo_pattern_add_color_stop_rgb(g, 1, kSandShadow.r / 255, kSandShadow.g / 255, kSandShadow.b / 255);
+  cairo_new_path(cr);
+  cairo_move_to(cr, 14, 4);
+  cairo_curve_to(cr, 17, 12, 18, 22, 17, 32);
+  cairo_line_to(cr, 32, 32);
+  cairo_line_to(cr, 32, 0);
+  cairo_close_path(cr);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Wind ripples on the lit slope.
+  for (int i = 0; i < 4; ++i) {
+    double y = 12 + i * 5;
+    Stroke(
+        cr,
+        [&](cairo_t* c2) {
+          cairo_move_to(c2, 1, y + 3);
+          cairo_curve_to(c2, 5, y - 1, 10, y + 2, 15, y - 1);
+        },
+        kSandShadow, 1, 0.7);
+  }
+  cairo_restore(cr);
+  // The crest line and the outline.
+  Stroke(
       cr,
       [](cairo_t* c2) {
-        cairo_move_to(c2, 17, 3);
-        cairo_curve_to(c2, 22, 4, 28, 14, 32, 30);
-        cairo_line_to(c2, 20, 30);
-        cairo_curve_to(c2, 19, 18, 18, 9, 17, 3);
-        cairo_close_path(c2);
+        cairo_move_to(c2, 14, 4);
+        cairo_curve_to(c2, 17, 12, 18, 22, 17, 31);
       },
-      kSandShadow);
-  Line(cr, 6, 22, 12, 16, kSandLight, 1, 0.8);
+      Lighter(kSandLight, 0.3), 1.2);
+  Stroke(cr, body, kSandDeep, 1.2);
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 24, 28, 2.2, 1.2); }, Darker(kSandRock, 0.2));
 }
 
 void ThornBush(Canvas& c) {
@@ -364,8 +429,10 @@ void Pillar(Canvas& c) {
   Rock(cr, 27, 26, 3, 2, stone, 3600);
 }
 
+// Ruin walls of red sandstone, raised like the hideout's: a sunlit top, a
+// shaded front and a shadow on the sand, darker and redder than the dunes.
 void SandWall(Canvas& c) {
-  Masonry(c, Hex("#c8a070"), Hex("#7a5a3a"), 3700, 4);
+  RaisedBlock(c, Hex("#b8805a"), Hex("#6a4030"), Hex("#f0c898"), 3700);
 }
 
 }  // namespace
@@ -383,10 +450,10 @@ void AddCavernTiles(PictureList& l) {
   l.push_back({"tile2_12.png", 32, 32, f, kPlain, CrystalCluster});
   l.push_back({"tile2_13.png", 32, 32, f, kPlain, [](Canvas& c) {
                  Shadow(c.cr(), 17, 26, 14, 3.5, kCaveStone);
-                 Rock(c.cr(), 16, 17, 14, 11, kCaveStoneLight, 2500);
+                 Rock(c.cr(), 16, 17, 14, 11, Mix(kCaveHigh, kCaveHigher, 0.25), 2500);
                }});
-  l.push_back(
-      {"tile2_14.png", 32, 32, f, kSeamless, [](Canvas& c) { Chasm(c, Hex("#141a26"), kCaveStone); }});
+  l.push_back({"tile2_14.png", 32, 32, f, kSeamless,
+               [](Canvas& c) { ChasmCell(c, kCaveHigh, kCaveStoneLight, Hex("#141a26"), 2300); }});
   l.push_back({"tile2_15.png", 32, 32, f, kPlain, Rubble});
 }
 
@@ -402,8 +469,9 @@ void AddDesertTiles(PictureList& l) {
   l.push_back({"tile2_18.png", 32, 32, f, kPlain, DuneCrest});
   l.push_back({"tile2_19.png", 32, 32, f, kPlain, ThornBush});
   l.push_back({"tile2_20.png", 32, 32, f, kPlain, Pillar});
-  l.push_back({"tile2_21.png", 32, 32, f, kSeamless, SandWall});
-  l.push_back({"tile2_22.png", 32, 32, f, kSeamless, [](Canvas& c) { Chasm(c, Hex("#3a2418"), kSandDeep); }});
+  l.push_back({"tile2_21.png", 32, 32, f, kPlain, SandWall});
+  l.push_back({"tile2_22.png", 32, 32, f, kSeamless,
+               [](Canvas& c) { ChasmCell(c, kSandDark, kSandRock, Hex("#3a2418"), 2310); }});
 }
 
 }  // namespace vv::gen

@@ -67,21 +67,30 @@ void SteppingStones(Canvas& c) {
         {.outline = 1, .offset = 1.5});
 }
 
+// A picket fence: close-set pointed boards, the rail showing only in the
+// narrow gaps behind them, so that it never reads as a ladder.
 void Fence(Canvas& c) {
   cairo_t* cr = c.cr();
-  Shadow(cr, 16, 26, 15, 2, kSoil);
-  Cel(cr,
-      [](cairo_t* c2) {
-        cairo_rectangle(c2, 0, 11, 32, 4);
-        cairo_rectangle(c2, 0, 19, 32, 4);
-      },
-      kWood, {.outline = 1, .offset = 1});
-  for (int x : {4, 16, 28})
+  Shadow(cr, 16, 27, 16, 2.5, kSoil);
+  Fill(
+      cr, [](cairo_t* c2) { cairo_rectangle(c2, 0, 13, 32, 3.5); }, Darker(kWood, 0.45));
+  Fill(
+      cr, [](cairo_t* c2) { cairo_rectangle(c2, 0, 21, 32, 3.5); }, Darker(kWood, 0.45));
+  for (int i = 0; i < 6; ++i) {
+    double x = 0.6 + i * 5.4, top = 5 + (i % 2) * 1.5;
     Cel(cr,
         [&](cairo_t* c2) {
-          Polygon(c2, {{x - 2.5, 27}, {x - 2.5, 6}, {x + 0.0, 3}, {x + 2.5, 6}, {x + 2.5, 27}});
+          Polygon(c2, {{x, 27}, {x, top + 2.5}, {x + 2.1, top}, {x + 4.2, top + 2.5}, {x + 4.2, 27}});
         },
-        Lighter(kWood, 0.1), {.outline = 1.1, .offset = 1});
+        Mix(Hex("#d8b888"), Hex("#c8a070"), (i % 3) / 2.0),
+        {.outline = 0.9, .offset = 1.1, .outlineDark = 0.55});
+    Fill(
+        cr, [&](cairo_t* c2) { Ellipse(c2, x + 2.1, 15, 0.6, 0.6); }, Hex("#4a3020"));
+  }
+  for (double x : {3.0, 14.0, 26.0}) {
+    Line(cr, x, 28, x - 1.5, 24, Hex("#5a8a3a"), 1.2);
+    Line(cr, x + 1, 28, x + 2, 24.5, Hex("#7ab04a"), 1.2);
+  }
 }
 
 void Scarecrow(Canvas& c) {
@@ -171,18 +180,19 @@ void GiantPumpkin(Canvas& c) {
 }
 
 // Hideout.
-// Flat floor slabs in the mid purples; the walls are darker and raised.
+// The floor: worn grey flagstones with a hint of purple, lighter and greyer
+// than any wall, so walkable ground is never taken for a wall.
 void Flagstones(Canvas& c) {
-  const Rgb slab = Hex("#4a2c5a"), slabLight = Hex("#5e3c6e");
+  const Rgb slab = Hex("#6a6474"), slabLight = Hex("#827c8c"), joint = Hex("#3a3242");
   Texture(c, [&](int x, int y) {
     int sx = (x + (y / 16 % 2) * 8) % 32 / 16, sy = y / 16;
     int lx = (x + (y / 16 % 2) * 8) % 16, ly = y % 16;
-    double edge = std::min({lx, 15 - lx, ly, 15 - ly});
     double n = Fbm(x / 8.0, y / 8.0, 5001, 3, 4);
-    Rgb col = Mix(slab, slabLight, Hash01(sx, sy, 5002) * 0.55 + n * 0.45);
-    col = Mix(col, kHideStone, Hash01(x, y, 5003) * 0.15);
-    if (edge < 1) return Mix(kHideDeep, kHideStone, 0.5);
-    if (lx < 1 || ly < 1) col = Lighter(col, 0.06);
+    Rgb col = Mix(slab, slabLight, Hash01(sx, sy, 5002) * 0.5 + n * 0.5);
+    col = Mix(col, Hex("#5a5064"), Hash01(x, y, 5003) * 0.2);
+    if (lx == 15 || ly == 15) return joint;
+    if (lx == 0 || ly == 0) return Lighter(col, 0.12);
+    if (lx == 14 || ly == 14) return Darker(col, 0.12);
     return col;
   });
 }
@@ -199,18 +209,23 @@ void LavaCrack(Canvas& c, bool pool) {
     });
     return;
   }
-  auto crack = [](cairo_t* c2) {
-    cairo_move_to(c2, 2, 20);
-    cairo_line_to(c2, 9, 15);
-    cairo_line_to(c2, 14, 18);
-    cairo_line_to(c2, 21, 11);
-    cairo_line_to(c2, 30, 13);
-    cairo_move_to(c2, 14, 18);
-    cairo_line_to(c2, 17, 27);
-  };
-  Stroke(cr, crack, Hex("#1a0a0a"), 5);
-  Stroke(cr, crack, kLava, 3);
-  Stroke(cr, crack, kLavaHot, 1.2);
+  // A crack in the floor with lava glowing deep inside it: a warm halo on
+  // the stone, a dark split and a molten line inside it.
+  const std::vector<Pt> main = {{3, 21}, {8, 17.5}, {13, 18.5}, {17, 14}, {22, 12.5}, {29, 9}};
+  const std::vector<Pt> branch = {{13, 18.5}, {15, 23}, {14, 27.5}};
+  Glow(cr, 15, 16, 15, kLava, 0.35);
+  for (const auto* pts : {&main, &branch}) {
+    auto path = [pts](cairo_t* c2) { SmoothOpen(c2, *pts, 0.6); };
+    double w = pts == &main ? 1.0 : 0.7;
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    Stroke(cr, path, Hex("#1a0a0a"), 4.2 * w);
+    Stroke(cr, path, kLava, 2.4 * w);
+    Stroke(cr, path, kLavaHot, 1.0 * w);
+    cairo_restore(cr);
+  }
+  Fill(
+      cr, [](cairo_t* c2) { Ellipse(c2, 17, 14, 1.4, 1.1); }, Hex("#fff0c0"), 0.9);
 }
 
 void RuneSlab(Canvas& c) {
@@ -257,35 +272,10 @@ void RibCage(Canvas& c) {
   Bone(cr, 20, 6, 28, 10, 2, bone);
 }
 
-// Raised blocks of near-black stone: each catches the light on its top and
-// left edges and throws a deep shadow below, so a wall stands out clearly
-// from the flagstones.
+// Raised blocks of purple stone: a lit top face with a pale rim, a dark
+// front face and a cast shadow on the floor below.
 void HideWall(Canvas& c) {
-  const Rgb block = Hex("#24162e"), blockLight = Hex("#30203c"), rim = Hex("#8a6aa2"), deep = Hex("#0a060e");
-  Texture(c, [&](int x, int y) {
-    int row = y / 16;
-    int bx = (x + (row % 2) * 8) % 32;
-    int cx = bx % 16, cy = y % 16, brick = bx / 16 + row * 2;
-    double n = Fbm(x / 4.0, y / 4.0, 5200, 3, 8);
-    Rgb col = Mix(block, blockLight, Hash01(brick, row, 5201) * 0.6 + n * 0.4);
-    if (cx == 15 || cy == 15) return deep;  // the joint
-    if (cy == 0) return Mix(rim, col, 0.15);
-    if (cy == 1) return Mix(rim, col, 0.55);
-    if (cx == 0) return Mix(rim, col, 0.45);
-    if (cy >= 13) return Darker(col, 0.55);
-    if (cx >= 14) return Darker(col, 0.4);
-    return col;
-  });
-  // A fine crack.
-  Wrapped(c.cr(), 32, [](cairo_t* c2) {
-    cairo_new_path(c2);
-    cairo_move_to(c2, 20, 4);
-    cairo_line_to(c2, 22, 7);
-    cairo_line_to(c2, 21, 10);
-    SetColour(c2, Hex("#0a060e"), 0.45);
-    cairo_set_line_width(c2, 1);
-    cairo_stroke(c2);
-  });
+  RaisedBlock(c, Hex("#4e2e62"), Hex("#22122c"), Hex("#b08ac8"), 5200);
 }
 
 void SkullPillar(Canvas& c) {
@@ -336,33 +326,24 @@ void Spikes(Canvas& c) {
     }
 }
 
-// A dark block carved with a faintly glowing sigil.
+// A raised block of darker stone carved with a faintly glowing sigil.
 void DarkBlock(Canvas& c) {
-  Texture(c, [](int x, int y) {
-    double n = Fbm(x / 8.0, y / 8.0, 5300, 3, 4);
-    double edge = std::min({x, 31 - x, y, 31 - y});
-    Rgb col = Mix(kHideDeep, kHideStone, n);
-    if (edge < 1) return Hex("#0c0810");
-    if (y < 2) return Mix(Hex("#7a5a8e"), col, 0.3);
-    if (x < 2) return Mix(Hex("#6a4a7e"), col, 0.45);
-    if (31 - x < 3 || 31 - y < 3) col = Darker(col, 0.35);
-    return col;
-  });
+  RaisedBlock(c, Hex("#3a2444"), Hex("#180c1e"), Hex("#8a6a9e"), 5300);
   cairo_t* cr = c.cr();
   auto sigil = [](cairo_t* c2) {
     cairo_new_sub_path(c2);
-    cairo_arc(c2, 16, 16, 8, 0, 2 * M_PI);
-    cairo_move_to(c2, 16, 9);
-    cairo_line_to(c2, 16, 23);
-    cairo_move_to(c2, 11, 12);
-    cairo_line_to(c2, 21, 20);
-    cairo_move_to(c2, 21, 12);
-    cairo_line_to(c2, 11, 20);
+    cairo_arc(c2, 16, 10.5, 7, 0, 2 * M_PI);
+    cairo_move_to(c2, 16, 4.5);
+    cairo_line_to(c2, 16, 16.5);
+    cairo_move_to(c2, 11, 7);
+    cairo_line_to(c2, 21, 14);
+    cairo_move_to(c2, 21, 7);
+    cairo_line_to(c2, 11, 14);
   };
   Stroke(cr, sigil, Hex("#0a060e"), 2.2);
   cairo_save(cr);
   cairo_translate(cr, 0.6, 0.6);
-  Stroke(cr, sigil, Hex("#8a4aa8"), 0.9, 0.8);
+  Stroke(cr, sigil, Hex("#c070f0"), 1.0, 0.9);
   cairo_restore(cr);
 }
 
@@ -497,41 +478,45 @@ void Chest(Canvas& c) {
       cr, [](cairo_t* c2) { cairo_rectangle(c2, 15.5, 14.5, 1, 2); }, Hex("#2a1a0a"));
 }
 
-// Worn cobbles in a warm grey that suits every area; the ground shows in the
-// joints, so a run of these cells reads as a path.
+// The road: trodden earth with a few flat stones set level into it. It is
+// drawn translucent, so each area's own ground shows through and tints it
+// (brown in the forest, grey-blue in the cavern, ochre in the desert), and
+// it is low in contrast: a path, never a wall.
 void PathSlab(Canvas& c) {
+  c.ForEachPixel([](int x, int y, std::uint8_t* p) {
+    double n = Fbm(x / 8.0, y / 8.0, 5700, 3, 4);
+    Rgb col = Mix(Hex("#9a8a70"), Hex("#b8a88c"), n);
+    double a = 0.3 + 0.1 * n;
+    p[0] = std::uint8_t(col.r);
+    p[1] = std::uint8_t(col.g);
+    p[2] = std::uint8_t(col.b);
+    p[3] = std::uint8_t(a * 255);
+  });
   cairo_t* cr = c.cr();
-  struct Stone {
-    std::vector<Pt> pts;
-    Rgb colour;
+  const std::vector<Pt> stones[] = {
+      {{3, 5}, {12, 3.5}, {14, 10}, {9, 13.5}, {3.5, 11.5}},
+      {{18, 17}, {27, 16}, {28.5, 24}, {21, 27}, {17, 23}},
+      {{6, 21}, {11, 20}, {12.5, 25}, {7.5, 27.5}, {4.5, 25}},
+      {{21, 4}, {26.5, 5.5}, {25.5, 10.5}, {20, 10}},
   };
-  const Stone stones[] = {
-      {{{2.5, 4}, {9, 2}, {15, 3.5}, {15.5, 10}, {13, 14.5}, {5, 14}, {2, 10}}, Hex("#a8a092")},
-      {{{17.5, 3}, {25, 2}, {30, 5}, {29.5, 13}, {24, 15}, {18, 13.5}}, Hex("#9c9486")},
-      {{{2, 18}, {8, 16.5}, {12.5, 18}, {13, 25}, {10, 29.5}, {3.5, 29}, {2, 24}}, Hex("#989082")},
-      {{{15.5, 17.5}, {22, 16.5}, {29.5, 18}, {30, 25}, {27, 29.5}, {18, 29.5}, {15, 24}}, Hex("#aaa294")},
-  };
-  for (const Stone& st : stones) {
+  for (const auto& st : stones) {
+    Fill(
+        cr, [&](cairo_t* c2) { SmoothClosed(c2, st, 0.5); }, Hex("#4a4238"), 0.28);
     Fill(
         cr,
         [&](cairo_t* c2) {
           cairo_save(c2);
-          cairo_translate(c2, 0.8, 1.2);
-          SmoothClosed(c2, st.pts, 0.5);
+          cairo_translate(c2, -0.5, -0.6);
+          SmoothClosed(c2, st, 0.5);
           cairo_restore(c2);
         },
-        Hex("#3a342c"), 0.85);
-    Cel(cr, [&](cairo_t* c2) { SmoothClosed(c2, st.pts, 0.5); }, st.colour,
-        {.outline = 1.0, .shade = 0.3, .light = 0.35, .offset = 1.6, .outlineDark = 0.65});
+        Hex("#c0b8a4"), 0.35);
   }
-  // Wear: a crack, a chip and a little moss in a joint.
-  Line(cr, 20, 7, 23, 10, Hex("#6a645a"), 0.9);
-  Line(cr, 23, 10, 26, 9, Hex("#6a645a"), 0.9);
-  Line(cr, 6, 22, 9, 25, Hex("#6a645a"), 0.9);
-  Fill(
-      cr, [](cairo_t* c2) { Ellipse(c2, 15.5, 15.5, 2.2, 1.4); }, Hex("#5a7a3a"), 0.9);
-  Fill(
-      cr, [](cairo_t* c2) { Ellipse(c2, 14.8, 15, 1, 0.7); }, Hex("#8ab05a"), 0.9);
+  Rng rng(5701);
+  for (int i = 0; i < 10; ++i)
+    Fill(
+        cr, [&](cairo_t* c2) { Ellipse(c2, rng.Uniform(2, 30), rng.Uniform(2, 30), 0.9, 0.7); },
+        Hex("#6a6050"), 0.5);
 }
 
 }  // namespace
@@ -587,13 +572,13 @@ void AddHideoutTiles(PictureList& l) {
   l.push_back({"tile1_12.png", 32, 32, f, kPlain, Chest});
   l.push_back({"tile1_24.png", 32, 32, f, kPlain, PathSlab});
   l.push_back({"tile2_30.png", 256, 200, f, kPlain, Gate});
-  l.push_back({"tile2_32.png", 32, 32, f, kSeamless, HideWall});
+  l.push_back({"tile2_32.png", 32, 32, f, kPlain, HideWall});
   l.push_back({"tile2_34.png", 32, 32, f, kPlain, SkullPillar});
   l.push_back({"tile2_35.png", 32, 32, f, kPlain, TorchStand});
   l.push_back({"tile2_36.png", 32, 32, f, kSeamless, [](Canvas& c) { LavaCrack(c, true); }});
   l.push_back({"tile2_37.png", 32, 32, f, kPlain, BoneHeap});
   l.push_back({"tile2_38.png", 32, 32, f, kPlain, Spikes});
-  l.push_back({"tile2_39.png", 32, 32, f, kSeamless, DarkBlock});
+  l.push_back({"tile2_39.png", 32, 32, f, kPlain, DarkBlock});
   l.push_back({"tile2_40.png", 32, 32, f, kPlain, Statue});
 }
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "game_font.h"
 #include "picture_table.h"
@@ -134,6 +135,143 @@ TEST(Pictures, NoPictureIsAFlatPlaceholder) {
                      img.pixels[i + 3]);
     std::size_t wanted = img.width * img.height <= 32 * 32 ? 8 : 16;
     EXPECT_GE(colours.size(), wanted) << name;
+  }
+}
+
+// Mean luminance of the picture laid over a ground cell (or black), counting
+// every pixel: what the player sees in that cell.
+double CellLuminance(const RgbaImage& img, const RgbaImage* ground) {
+  double sum = 0;
+  for (int y = 0; y < img.height; ++y)
+    for (int x = 0; x < img.width; ++x) {
+      const std::uint8_t* p = img.At(x, y);
+      const std::uint8_t* g = ground ? ground->At(x % ground->width, y % ground->height) : nullptr;
+      double a = p[3] / 255.0, lum = 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
+      double under = g ? 0.299 * g[0] + 0.587 * g[1] + 0.114 * g[2] : 0;
+      sum += lum * a + under * (1 - a);
+    }
+  return sum / (img.width * img.height);
+}
+
+// The unseen fog is black: a chasm as dark as that reads as unexplored land.
+// Its lit rims keep it a place in the world even at night.
+TEST(Pictures, ChasmsAreFarBrighterThanTheFog) {
+  for (const char* name : {"tile2_14.png", "tile2_22.png"}) {
+    const RgbaImage& img = Drawn().at(name);
+    EXPECT_GT(CellLuminance(img, nullptr), 45) << name;
+    int brightest = 0;
+    for (std::size_t i = 0; i + 3 < img.pixels.size(); i += 4)
+      brightest = std::max<int>(brightest, img.pixels[i + 1]);
+    EXPECT_GT(brightest, 110) << name << " has no lit rim";
+  }
+}
+
+// What a cell shows: its mean colour and how much its brightness varies.
+struct CellLook {
+  double r = 0, g = 0, b = 0, lum = 0, spread = 0;
+};
+CellLook LookOf(const RgbaImage& img, const RgbaImage& ground) {
+  CellLook look;
+  std::vector<double> lums;
+  for (int y = 0; y < img.height; ++y)
+    for (int x = 0; x < img.width; ++x) {
+      const std::uint8_t *p = img.At(x, y), *q = ground.At(x % ground.width, y % ground.height);
+      double a = p[3] / 255.0, c[3];
+      for (int k = 0; k < 3; ++k) c[k] = p[k] * a + q[k] * (1 - a);
+      look.r += c[0];
+      look.g += c[1];
+      look.b += c[2];
+      lums.push_back(0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2]);
+    }
+  const double n = double(lums.size());
+  look.r /= n, look.g /= n, look.b /= n;
+  for (double l : lums) look.lum += l / n;
+  for (double l : lums) look.spread += (l - look.lum) * (l - look.lum) / n;
+  look.spread = std::sqrt(look.spread);
+  return look;
+}
+
+// Walls stay apart from the ground of their area: by colour, or by a much
+// busier texture (boulders against a smooth floor), so they still read at
+// dusk and in the half light of the dark levels. The hideout's walls are
+// raised blocks, clearly darker than its pale flagstones.
+TEST(Pictures, EveryAreasWallsStandApartFromItsGround) {
+  const struct {
+    const char* ground;
+    std::vector<const char*> walls;
+  } areas[] = {
+      {"ground_1.png", {"tile2_8.png"}},
+      {"ground_2.png", {"tile2_10.png", "tile2_14.png"}},
+      {"ground_3.png", {"tile2_21.png", "tile2_22.png"}},
+      {"ground_4.png", {"tile2_28.png", "tile2_31.png"}},
+      {"ground_5.png", {"tile2_32.png", "tile2_39.png", "tile2_36.png"}},
+  };
+  for (const auto& area : areas) {
+    const RgbaImage& ground = Drawn().at(area.ground);
+    CellLook floor = LookOf(ground, ground);
+    for (const char* wall : area.walls) {
+      CellLook look = LookOf(Drawn().at(wall), ground);
+      double colour =
+          std::sqrt((look.r - floor.r) * (look.r - floor.r) + (look.g - floor.g) * (look.g - floor.g) +
+                    (look.b - floor.b) * (look.b - floor.b));
+      EXPECT_TRUE(colour > 55 || look.spread - floor.spread > 20)
+          << wall << " against " << area.ground << ": colour distance " << colour << ", texture "
+          << look.spread << " vs " << floor.spread;
+    }
+  }
+  const RgbaImage& flagstones = Drawn().at("ground_5.png");
+  for (const char* wall : {"tile2_32.png", "tile2_39.png"})
+    EXPECT_GT(LookOf(flagstones, flagstones).lum - LookOf(Drawn().at(wall), flagstones).lum, 30) << wall;
+}
+
+// The road is a path in the ground, not a wall: it changes its cell only a
+// little and lets the area's ground show through.
+TEST(Pictures, TheRoadIsLowInContrastOnEveryGround) {
+  const RgbaImage& road = Drawn().at("tile1_24.png");
+  for (int area = 1; area <= 5; ++area) {
+    const RgbaImage& ground = Drawn().at("ground_" + std::to_string(area) + ".png");
+    double diff = CellLuminance(road, &ground) - CellLuminance(ground, nullptr);
+    EXPECT_LT(std::abs(diff), 45) << "ground " << area;
+  }
+  int opaque = 0;
+  for (std::size_t i = 3; i < road.pixels.size(); i += 4) opaque += road.pixels[i] == 255;
+  EXPECT_LT(opaque, 32 * 32 / 4);
+}
+
+// Spells drawn in additive light need a near-white core and a soft glow:
+// plenty of half-transparent pixels around the solid ones.
+TEST(Pictures, SpellEffectsHaveABrightCoreAndASoftGlow) {
+  for (int n = 1; n <= 14; ++n) {
+    if (n == 4) continue;  // the rock blast is drawn plainly
+    std::string name = "spell_" + std::to_string(n) + ".png";
+    const RgbaImage& img = Drawn().at(name);
+    int core = 0, glow = 0;
+    for (std::size_t i = 0; i + 3 < img.pixels.size(); i += 4) {
+      const std::uint8_t* p = &img.pixels[i];
+      if (p[3] > 200 && p[0] > 225 && p[1] > 225 && p[2] > 200) ++core;
+      if (p[3] > 10 && p[3] < 200) ++glow;
+    }
+    EXPECT_GT(core, 20) << name;
+    EXPECT_GT(glow, img.width * img.height / 8) << name;
+  }
+}
+
+// Each battle background frames the place where the monster stands: the
+// middle is at least as light as the edges, which a vignette darkens.
+TEST(Pictures, BattleBackgroundsLeadTheEyeToTheMonster) {
+  for (int area = 1; area <= 5; ++area) {
+    const RgbaImage& img = Drawn().at("comback_" + std::to_string(area) + ".png");
+    auto mean = [&](int x0, int x1, int y0, int y1) {
+      double sum = 0;
+      for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+          const std::uint8_t* p = img.At(x, y);
+          sum += 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
+        }
+      return sum / ((x1 - x0) * (y1 - y0));
+    };
+    double middle = mean(362, 662, 250, 590), edges = (mean(0, 80, 0, 614) + mean(944, 1024, 0, 614)) / 2;
+    EXPECT_GT(middle, edges) << "comback_" << area;
   }
 }
 
