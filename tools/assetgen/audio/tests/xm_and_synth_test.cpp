@@ -83,12 +83,13 @@ XmModule OneInstrumentModule(bool sixteen) {
   p.cells[3] = {kXmKeyOff, 0, 0, 0x0f, 3};
   m.patterns.push_back(p);
   XmInstrument ins;
-  ins.sample.sixteenBit = sixteen;
-  ins.sample.data = {0, 12800, -25600, 32000, -32000, 256, 0};
-  ins.sample.loopStart = 2;
-  ins.sample.loopLength = 4;
-  ins.sample.relativeNote = -3;
-  ins.sample.finetune = -20;
+  ins.samples.resize(1);
+  ins.samples[0].sixteenBit = sixteen;
+  ins.samples[0].data = {0, 12800, -25600, 32000, -32000, 256, 0};
+  ins.samples[0].loopStart = 2;
+  ins.samples[0].loopLength = 4;
+  ins.samples[0].relativeNote = -3;
+  ins.samples[0].finetune = -20;
   m.instruments.push_back(ins);
   return m;
 }
@@ -126,7 +127,7 @@ TEST(Instruments, LoopedWavesJoinWithoutAStep) {
     r.name = "x";
     ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 1, {"unison", "3", "12"}}, r));
     ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 2, wave}, r));
-    XmSample s = SynthesizeInstrument(r).sample;
+    XmSample s = SynthesizeInstrument(r).samples[0];
     ASSERT_GT(s.loopLength, 0u);
     ASSERT_EQ(s.loopStart + s.loopLength, s.data.size());
     // The step from the loop's last value back to its first is no bigger
