@@ -45,11 +45,15 @@ TEST(Measures, ModulesAreBalancedClearAndFreeOfFoldBack) {
   EXPECT_LT(m["combat2"].ClashRate(), 0.12);
 }
 
-TEST(Measures, EffectFamiliesShareALoudness) {
+TEST(Measures, EffectFamiliesShareALoudnessAndMonstersTheirOwnVoices) {
   std::map<std::string, std::pair<double, double>> range;  // family: quietest, loudest
+  std::map<std::string, std::vector<double>> voices;
   for (const std::string& name : SoundNames()) {
     int rate = 0;
-    const double l = ShortTermLoudness(DecodeWav(MakeSound(name + ".wav", kAssets), rate), rate);
+    const auto channels = DecodeWav(MakeSound(name + ".wav", kAssets), rate);
+    const double l = ShortTermLoudness(channels, rate);
+    if (name.rfind("mhit_", 0) == 0 || name.rfind("mdeath_", 0) == 0)
+      voices[name] = VoiceProfile(channels, rate);
     auto [it, fresh] = range.try_emplace(EffectFamily(name), l, l);
     it->second = {std::min(it->second.first, l), std::max(it->second.second, l)};
   }
@@ -60,6 +64,16 @@ TEST(Measures, EffectFamiliesShareALoudness) {
   }
   // Dropping an item never outdoes a weapon hit.
   EXPECT_LT(range["inventory"].second, range["hits"].second + 0.5);
+
+  // No two monsters share a voice, and Vorgash's death stands apart.
+  for (int a = 1; a <= 16; ++a) {
+    for (int b = a + 1; b <= 16; ++b) {
+      const std::string x = std::to_string(a), y = std::to_string(b);
+      EXPECT_GT(ProfileDistance(voices["mhit_" + x], voices["mhit_" + y]), 4.0) << a << " " << b;
+      EXPECT_GT(ProfileDistance(voices["mdeath_" + x], voices["mdeath_" + y]), b == 16 ? 6.0 : 5.0)
+          << a << " " << b;
+    }
+  }
 }
 
 }  // namespace

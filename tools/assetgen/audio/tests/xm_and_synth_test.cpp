@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "instruments.h"
+#include "module_measures.h"
 #include "module_review.h"
 #include "synth.h"
 #include "tune.h"
@@ -117,6 +118,34 @@ TEST(XmWriter, PatternsAndSamplesReadBackUnchanged) {
                                           : std::vector<int>{0, 50, -100, 125, -125, 1, 0};
     EXPECT_EQ(r.sample, want);
   }
+}
+
+TEST(XmWriter, InstrumentsWithSeveralSamplesReadBack) {
+  XmModule m = OneInstrumentModule(true);
+  XmSample low = m.instruments[0].samples[0];
+  low.sixteenBit = false;
+  low.data = {0, 256, -512, 0};
+  low.loopLength = 0;
+  m.instruments[0].samples.insert(m.instruments[0].samples.begin(), low);
+  m.instruments[0].keymap.assign(96, 1);
+  for (int n = 0; n < 40; ++n) m.instruments[0].keymap[n] = 0;
+  const XmModule r = ReadXm(EncodeXm(m));
+  ASSERT_EQ(r.instruments.size(), 1u);
+  const XmInstrument& ins = r.instruments[0];
+  ASSERT_EQ(ins.samples.size(), 2u);
+  EXPECT_EQ(ins.keymap[39], 0);
+  EXPECT_EQ(ins.keymap[40], 1);
+  EXPECT_FALSE(ins.samples[0].sixteenBit);
+  EXPECT_EQ(ins.samples[0].data, low.data);
+  EXPECT_EQ(ins.samples[0].loopLength, 0u);
+  EXPECT_TRUE(ins.samples[1].sixteenBit);
+  EXPECT_EQ(ins.samples[1].data, m.instruments[0].samples[1].data);
+  EXPECT_EQ(ins.samples[1].loopStart, 2u);
+  EXPECT_EQ(ins.samples[1].relativeNote, -3);
+  EXPECT_EQ(r.patterns[0].cells[3].note, kXmKeyOff);
+  // A keymap naming a missing sample is refused before a player sees it.
+  m.instruments[0].keymap[0] = 2;
+  EXPECT_THROW(EncodeXm(m), std::logic_error);
 }
 
 TEST(Instruments, LoopedWavesJoinWithoutAStep) {
