@@ -200,6 +200,16 @@ TEST(Tune, KeyStepsEchoAndMix) {
   EXPECT_EQ(m.instruments[0].samples[0].volume, 32);
   EXPECT_NE(Error("phrase p = C-4:w\npattern A bars 1\nlead $p^1\nend\n").find("needs a key"),
             std::string::npos);
+  // "with" plays one pattern's line on another instrument.
+  XmModule with = CompileTune(std::string(kHead) +
+                                  "pattern A bars 1\nchords x:w\nlead C-4:w\nend\npattern B bars 1\nchords "
+                                  "x:w\nlead with kick C-4:w\nend\n"
+                                  "order A B\n",
+                              "t.tune");
+  EXPECT_EQ(Cell(with, 0, 0, 0).instrument, 1);
+  EXPECT_EQ(Cell(with, 1, 0, 0).instrument, 2);
+  EXPECT_NE(Error("pattern A bars 1\nchords x:w\ndrums with tone k:w\nend\n").find("drum part"),
+            std::string::npos);
 }
 
 TEST(Tune, DetunedPadsHoldAnEvenLevel) {
