@@ -3,12 +3,17 @@
 // embeds them.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "audio_assets.h"
+#include "module_measures.h"
 #include "module_review.h"
 #include "sound_effects.h"
 
@@ -51,6 +56,72 @@ bool RenderOne(const std::string& name, const fs::path& out, const fs::path& ass
   return false;
 }
 
+std::vector<std::string> ModuleNames() {
+  std::vector<std::string> names;
+  for (const char* family : {"track", "combat"}) {
+    for (int i = 1; i <= 6; ++i) names.push_back(family + std::to_string(i));
+  }
+  return names;
+}
+
+// The review figures: per module its in-game level, low end, lead level,
+// clashes and top partial; per effect family the loudness spread; the
+// closest pairs of monster voices. With a folder of files written by
+// --game-files, measures those instead of building afresh.
+int Measure(const fs::path& assets, const fs::path& filesDir) {
+  std::printf("%-8s %7s %7s %7s %6s %7s %11s %8s %7s  %s\n", "module", "bytes", "game dB", "peak dB", "<60Hz",
+              "lead dB", "clashes", "top kHz", "alias", "top partial from");
+  for (const std::string& name : ModuleNames()) {
+    const vv::gen::ModuleMeasures m = vv::gen::MeasureGameModule(name, assets, filesDir);
+    std::printf("%-8s %7zu %7.1f %7.1f %5.1f%% %7.1f %4d/%-3d%3.0f%% %8.1f %7.0f  %s\n", name.c_str(),
+                m.bytes, m.gameRmsDb, m.gamePeakDb, 100 * m.below60, m.leadToMixDb, m.clashes, m.leadOnsets,
+                100 * m.ClashRate(), m.topPartialHz / 1000, m.aliasedDb, m.topWhere.c_str());
+  }
+  std::map<std::string, std::vector<std::pair<double, std::string>>> families;
+  std::vector<std::pair<std::string, std::vector<double>>> voices;
+  for (const std::string& name : vv::gen::SoundNames()) {
+    int rate = 0;
+    std::vector<std::uint8_t> wav;
+    if (filesDir.empty()) {
+      wav = vv::gen::MakeSound(name + ".wav", assets);
+    } else {
+      std::ifstream in(filesDir / (name + ".wav"), std::ios::binary);
+      wav.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const auto channels = vv::gen::DecodeWav(wav, rate);
+    const double loudness = vv::gen::ShortTermLoudness(channels, rate);
+    families[vv::gen::EffectFamily(name)].push_back({loudness, name});
+    if (std::getenv("VIZID_MEASURE_EFFECTS"))
+      std::printf("%-10s %-9s %6.1f\n", name.c_str(), vv::gen::EffectFamily(name).c_str(), loudness);
+    if (name.rfind("mhit_", 0) == 0 || name.rfind("mdeath_", 0) == 0)
+      voices.push_back({name, vv::gen::VoiceProfile(channels, rate)});
+  }
+  std::printf("\n%-10s %7s %7s %7s  %-10s %s\n", "family", "min", "max", "spread", "quietest", "loudest");
+  for (auto& [family, list] : families) {
+    std::sort(list.begin(), list.end());
+    std::printf("%-10s %7.1f %7.1f %7.1f  %-10s %s\n", family.c_str(), list.front().first, list.back().first,
+                list.back().first - list.front().first, list.front().second.c_str(),
+                list.back().second.c_str());
+  }
+  std::printf("\nclosest monster voices (profile distance, dB):\n");
+  for (const char* kind : {"mhit_", "mdeath_"}) {
+    std::vector<std::tuple<double, std::string, std::string>> pairs;
+    for (std::size_t a = 0; a < voices.size(); ++a) {
+      for (std::size_t b = a + 1; b < voices.size(); ++b) {
+        if (voices[a].first.rfind(kind, 0) != 0 || voices[b].first.rfind(kind, 0) != 0) continue;
+        pairs.push_back(
+            {vv::gen::ProfileDistance(voices[a].second, voices[b].second), voices[a].first, voices[b].first});
+      }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    for (std::size_t i = 0; i < 4 && i < pairs.size(); ++i) {
+      std::printf("  %-9s %-9s %5.1f\n", std::get<1>(pairs[i]).c_str(), std::get<2>(pairs[i]).c_str(),
+                  std::get<0>(pairs[i]));
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,6 +135,9 @@ int main(int argc, char** argv) {
     }
   }
   try {
+    if (!args.empty() && args[0] == "--measure" && args.size() <= 2) {
+      return Measure(assets, args.size() == 2 ? fs::path(args[1]) : fs::path());
+    }
     if (args.size() == 2 && args[0] == "--all") {
       fs::create_directories(args[1]);
       bool ok = true;
@@ -100,6 +174,8 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr,
                "usage: vizid-audiorender NAME OUT.wav [--assets DIR]\n"
-               "       vizid-audiorender --all OUTDIR [--assets DIR]\n");
+               "       vizid-audiorender --all OUTDIR [--assets DIR]\n"
+               "       vizid-audiorender --game-files OUTDIR [--assets DIR]\n"
+               "       vizid-audiorender --measure [GAME-FILES-DIR] [--assets DIR]\n");
   return 2;
 }

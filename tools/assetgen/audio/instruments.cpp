@@ -20,6 +20,7 @@ struct Partial {
   double phase;
 };
 
+// The wave's harmonic amplitudes and phases, before any filter.
 std::vector<Partial> Spectrum(const InstrumentRecipe& r, int maxHarmonic) {
   std::vector<Partial> p;
   for (int k = 1; k <= maxHarmonic; ++k) {
@@ -41,10 +42,22 @@ std::vector<Partial> Spectrum(const InstrumentRecipe& r, int maxHarmonic) {
     } else if (r.wave == "harmonics") {
       a = k <= static_cast<int>(r.harmonics.size()) ? r.harmonics[k - 1] : 0;
     }
-    if (r.rolloff > 0) a /= std::sqrt(1.0 + std::pow(k * kMiddleC / r.rolloff, 4));
     if (a != 0) p.push_back({static_cast<double>(k), a, phase});
   }
   return p;
+}
+
+// A 24 dB per octave low-pass at `cutoff` Hz (none when 0) and the
+// recipe's high-pass, both in absolute frequency.
+double Filter(const InstrumentRecipe& r, double hz, double cutoff) {
+  double g = 1;
+  if (cutoff > 0) g /= std::sqrt(1.0 + std::pow(hz / cutoff, 4));
+  if (r.highPass > 0) g /= std::sqrt(1.0 + std::pow(r.highPass / hz, 4));
+  return g;
+}
+
+double NoteHz(int note) {  // module note 1..96, C-4 is 49
+  return kMiddleC * std::pow(2.0, (note - 49) / 12.0);
 }
 
 // Sets relative note and finetune so that a sample recorded at `rate` with
@@ -56,50 +69,120 @@ void Tune(XmSample& s, double rate, double reference) {
   s.finetune = static_cast<int>(std::lround((semitones - static_cast<double>(whole)) * 128));
 }
 
-void Store(XmSample& s, const std::vector<double>& wave) {
-  double peak = 0;
-  for (double v : wave) peak = std::max(peak, std::abs(v));
-  const double scale = peak > 0 ? 32000.0 / peak : 0;
+void Store(XmSample& s, const std::vector<double>& wave, double scale) {
   s.data.resize(wave.size());
   for (std::size_t i = 0; i < wave.size(); ++i) {
-    s.data[i] = static_cast<std::int16_t>(std::lround(wave[i] * scale));
+    s.data[i] = static_cast<std::int16_t>(std::clamp(std::lround(wave[i] * scale), -32767L, 32767L));
   }
 }
 
-void AdditiveSample(const InstrumentRecipe& r, XmSample& s) {
-  const int cycle = r.cycle;
-  const double rate = kMiddleC * cycle;
-  const std::vector<Partial> partials = Spectrum(r, cycle / 2 - 1);
-  // Detuned copies need a loop of many cycles so that each copy still ends
-  // its loop on a whole cycle.
-  const int cycles = r.unison > 1 ? 256 : 1;
-  std::vector<double> copies;
-  for (int u = 0; u < r.unison; ++u) {
-    double cents = r.unison > 1 ? r.detune * (u / (r.unison - 1.0) - 0.5) : 0;
-    copies.push_back(std::round(cycles * std::pow(2.0, cents / 1200.0)) / cycles);
+double PeakOf(const std::vector<double>& wave) {
+  double peak = 0;
+  for (double v : wave) peak = std::max(peak, std::abs(v));
+  return peak;
+}
+
+// Highest partial frequency any sample may send out at the top of its
+// range: the output runs at 44.1 kHz and players interpolate linearly.
+constexpr double kTopPartialHz = 18000;
+
+// One sample of a wave instrument for the notes low..high (module notes),
+// pitched at the middle of its range. Only partials that stay under
+// kTopPartialHz at `high` are built, the filters act in absolute Hz, and
+// the lead-in before the loop carries the brightness sweep and the pluck.
+std::vector<double> ZoneWave(const InstrumentRecipe& r, int low, int high, std::uint32_t seed, double& rate,
+                             std::size_t& loopStart, std::size_t& loopLength) {
+  const int centre = (low + high + 1) / 2;
+  const double f = NoteHz(centre);
+  const int maxHarmonic = std::max(1, static_cast<int>(kTopPartialHz / NoteHz(high)));
+  std::vector<Partial> partials = Spectrum(r, maxHarmonic);
+  // Partials the filter has taken 60 dB under the fundamental are left out.
+  double strongest = 0;
+  for (const Partial& p : partials)
+    strongest = std::max(strongest, std::abs(p.amplitude) * Filter(r, p.ratio * f, r.rolloff));
+  std::erase_if(partials, [&](const Partial& p) {
+    const double open = r.sweepFrom > r.rolloff ? r.sweepFrom : r.rolloff;
+    return std::abs(p.amplitude) * Filter(r, p.ratio * f, open) < strongest * 1e-3;
+  });
+  if (partials.empty()) partials.push_back({1, 1, 0});
+  const int top = static_cast<int>(partials.back().ratio);
+  // Three samples per cycle of the top partial leave linear interpolation
+  // little to smear.
+  const int cycle = std::max(16, (3 * top + 7) / 8 * 8);
+  rate = f * cycle;
+
+  // Unison: the fundamental stays single and steady; each upper partial has
+  // its detuned copies with their own phases, so that they beat at many
+  // different rates instead of cancelling together.
+  struct Component {
+    double cycles;  // per loop
+    double amplitude, phase, ratio;
+  };
+  const int loopCycles = r.unison > 1 ? std::clamp(static_cast<int>(std::lround(f * 0.6)), 24, 160) : 1;
+  Random random(seed);
+  std::vector<Component> parts;
+  for (const Partial& p : partials) {
+    const int copies = p.ratio < 1.5 ? 1 : r.unison;
+    for (int u = 0; u < copies; ++u) {
+      const double cents = copies > 1 ? r.detune * (u / (copies - 1.0) - 0.5) : 0;
+      const double cycles = std::max(1.0, std::round(p.ratio * loopCycles * std::pow(2.0, cents / 1200.0)));
+      const double phase = copies > 1 ? random.Uniform() * 2 * kPi : p.phase;
+      parts.push_back({cycles, p.amplitude / std::sqrt(static_cast<double>(copies)), phase, p.ratio});
+    }
   }
-  const std::size_t loopLength = static_cast<std::size_t>(cycle) * cycles;
-  std::size_t lead = 0;
-  if (r.pluck > 0) lead = static_cast<std::size_t>(r.pluckTime * rate) / cycle * cycle;
-  std::vector<double> wave(lead + loopLength);
+  loopLength = static_cast<std::size_t>(cycle) * loopCycles;
+  const double evolving = std::max(r.pluck > 0 ? r.pluckTime : 0.0, r.sweepFrom > 0 ? r.sweepTime : 0.0);
+  loopStart = static_cast<std::size_t>(evolving * rate) / cycle * cycle;
+  std::vector<double> wave(loopStart + loopLength);
+  std::vector<double> gains(parts.size());
   for (std::size_t n = 0; n < wave.size(); ++n) {
-    // Upper harmonics die away during the lead, then the loop holds them.
-    const double t = std::min(n, lead) / rate;
-    double v = 0;
-    for (std::size_t u = 0; u < copies.size(); ++u) {
-      for (const Partial& p : partials) {
-        double a = p.amplitude;
-        if (r.pluck > 0) a *= std::exp(-r.pluck * (p.ratio - 1) * t);
-        double phase = p.phase + 1.7 * u * p.ratio;
-        v += a * std::sin(2 * kPi * p.ratio * copies[u] * static_cast<double>(n) / cycle + phase);
+    const double t = static_cast<double>(std::min(n, loopStart)) / rate;
+    if (n <= loopStart) {
+      // The cutoff slides from sweepFrom to rolloff, evenly in pitch.
+      double cutoff = r.rolloff;
+      if (r.sweepFrom > 0 && r.rolloff > 0 && t < r.sweepTime)
+        cutoff = r.sweepFrom * std::pow(r.rolloff / r.sweepFrom, t / r.sweepTime);
+      for (std::size_t i = 0; i < parts.size(); ++i) {
+        double a = parts[i].amplitude * Filter(r, parts[i].ratio * f, cutoff);
+        if (r.pluck > 0) a *= std::exp(-r.pluck * (parts[i].ratio - 1) * t);
+        gains[i] = a;
       }
+    }
+    double v = 0;
+    const double position = static_cast<double>(n) / static_cast<double>(loopLength);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      v += gains[i] * std::sin(2 * kPi * parts[i].cycles * position + parts[i].phase);
     }
     wave[n] = v;
   }
-  Store(s, wave);
-  s.loopStart = lead;
-  s.loopLength = loopLength;
-  Tune(s, rate, kMiddleC);
+  return wave;
+}
+
+void AdditiveSamples(const InstrumentRecipe& r, int low, int high, XmInstrument& ins) {
+  // Ranges of two octaves from the lowest note played.
+  std::vector<std::pair<int, int>> zones;
+  for (int z = low; z <= high && zones.size() < 16; z += 24) zones.push_back({z, std::min(high, z + 23)});
+  std::vector<std::vector<double>> waves;
+  double peak = 0;
+  ins.samples.assign(zones.size(), ins.samples[0]);
+  for (std::size_t z = 0; z < zones.size(); ++z) {
+    double rate = 0;
+    XmSample& s = ins.samples[z];
+    waves.push_back(ZoneWave(r, zones[z].first, zones[z].second,
+                             HashName(r.name) + static_cast<std::uint32_t>(z), rate, s.loopStart,
+                             s.loopLength));
+    peak = std::max(peak, PeakOf(waves.back()));
+    Tune(s, rate, NoteHz((zones[z].first + zones[z].second + 1) / 2));  // the zone's pitch
+  }
+  // One scale for all ranges keeps their levels matched.
+  for (std::size_t z = 0; z < zones.size(); ++z)
+    Store(ins.samples[z], waves[z], peak > 0 ? 32000.0 / peak : 0);
+  ins.keymap.assign(96, 0);
+  for (int n = 1; n <= 96; ++n) {
+    for (std::size_t z = 0; z < zones.size(); ++z) {
+      if (n >= zones[z].first) ins.keymap[n - 1] = static_cast<int>(z);
+    }
+  }
 }
 
 void VoiceSample(const InstrumentRecipe& r, XmSample& s) {
@@ -111,7 +194,9 @@ void VoiceSample(const InstrumentRecipe& r, XmSample& s) {
   mono = Decimate(mono, 2);
   RemoveDc(mono, r.rate);
   FadeEnds(mono, r.rate, 0.0005, 0.01);
-  Store(s, std::vector<double>(mono.begin(), mono.end()));
+  const std::vector<double> wave(mono.begin(), mono.end());
+  const double peak = PeakOf(wave);
+  Store(s, wave, peak > 0 ? 32000.0 / peak : 0);
   Tune(s, r.rate, r.pitch);
 }
 
@@ -156,10 +241,15 @@ bool ParseInstrumentLine(const SourceLine& line, InstrumentRecipe& r) {
     need(2);
     r.pluck = ParseNumber(line, w[1]);
     r.pluckTime = ParseNumber(line, w[2]);
-  } else if (key == "cycle") {
+  } else if (key == "highpass") {
     need(1);
-    r.cycle = ParseInt(line, w[1]);
-    if (r.cycle < 16 || r.cycle > 512) throw SourceError(line, "cycle must be 16..512 samples");
+    r.highPass = ParseNumber(line, w[1]);
+  } else if (key == "sweep") {
+    need(2);
+    r.sweepFrom = ParseNumber(line, w[1]);
+    r.sweepTime = ParseNumber(line, w[2]);
+    if (r.sweepFrom <= 0 || r.sweepTime <= 0 || r.sweepTime > 1)
+      throw SourceError(line, "sweep is a start frequency and 0..1 seconds");
   } else if (key == "pitch") {
     need(1);
     r.pitch = ParseNumber(line, w[1]);
@@ -203,17 +293,19 @@ bool ParseInstrumentLine(const SourceLine& line, InstrumentRecipe& r) {
   return true;
 }
 
-XmInstrument SynthesizeInstrument(const InstrumentRecipe& r) {
+XmInstrument SynthesizeInstrument(const InstrumentRecipe& r, int lowNote, int highNote) {
   XmInstrument ins;
   ins.name = r.name;
-  ins.sample.name = r.name;
-  ins.sample.sixteenBit = r.sixteenBit;
-  ins.sample.volume = r.volume;
-  ins.sample.pan = 128 + r.pan;
+  ins.samples.resize(1);
+  XmSample& sample = ins.samples[0];
+  sample.name = r.name;
+  sample.sixteenBit = r.sixteenBit;
+  sample.volume = r.volume;
+  sample.pan = 128 + r.pan;
   if (!r.wave.empty()) {
-    AdditiveSample(r, ins.sample);
+    AdditiveSamples(r, std::min(lowNote, highNote), std::max(lowNote, highNote), ins);
   } else {
-    VoiceSample(r, ins.sample);
+    VoiceSample(r, sample);
   }
   if (r.envelope) {
     // Attack to full, decay to the held level, and after key-off release to silence.

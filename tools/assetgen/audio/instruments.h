@@ -10,7 +10,8 @@
 namespace vv::gen {
 
 // How a module instrument's sample is made and how it behaves when played.
-// Written C-4 always sounds as middle C (261.63 Hz).
+// Written C-4 always sounds as middle C (261.63 Hz); samples are 16-bit
+// unless told otherwise.
 struct InstrumentRecipe {
   std::string name;
   // A looped, band-limited wave built from harmonics ...
@@ -19,15 +20,17 @@ struct InstrumentRecipe {
   std::vector<double> harmonics;  // custom spectrum for "harmonics"
   int unison = 1;                 // detuned copies in the loop
   double detune = 0;              // cents between the outer copies
-  double rolloff = 0;             // Hz at C-4 where the harmonics fade, 0 none
+  double rolloff = 0;             // Hz where a 24 dB/octave low-pass sets in, 0 none
+  double highPass = 0;            // Hz under which a 24 dB/octave high-pass cuts, 0 none
+  double sweepFrom = 0;           // the low-pass starts here and slides to rolloff ...
+  double sweepTime = 0;           // ... over this many seconds, 0 no sweep
   double pluck = 0;               // decay of the upper harmonics per second, 0 none
   double pluckTime = 0.5;         // length of the evolving part before the loop
-  int cycle = 64;                 // samples per cycle at C-4
   // ... or a one-shot made with the sound-effect voices.
   std::vector<VoiceDef> voices;
   double pitch = 261.63;  // frequency in the voices that is heard as C-4
   double rate = 22050;    // sample rate of a voice-made sample
-  bool sixteenBit = false;
+  bool sixteenBit = true;
   // Playback.
   bool envelope = false;
   int attack = 0, decay = 0, sustainLevel = 64, release = 0;  // ticks and level 0..64
@@ -41,6 +44,8 @@ struct InstrumentRecipe {
 // line's first word is not an instrument setting.
 bool ParseInstrumentLine(const SourceLine& line, InstrumentRecipe& recipe);
 
-XmInstrument SynthesizeInstrument(const InstrumentRecipe& recipe);
+// Builds the instrument for the notes lowNote..highNote (module notes 1..96,
+// C-4 is 49): a wave gets one band-limited sample per two octaves.
+XmInstrument SynthesizeInstrument(const InstrumentRecipe& recipe, int lowNote = 49, int highNote = 49);
 
 }  // namespace vv::gen

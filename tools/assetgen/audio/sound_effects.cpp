@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 
+#include "loudness.h"
+
 namespace vv::gen {
 
 namespace {
@@ -235,6 +237,8 @@ std::vector<std::vector<float>> RenderSound(const SoundDef& sound, const WavForm
       for (float& s : c) s *= kPeakLevel / peak;
     }
   }
+  // Effects of one family play at one loudness; the peak stays at -1 dBFS.
+  MatchLoudness(channels, format.rate, FamilyLoudness(EffectFamily(sound.name)), kPeakLevel);
   return channels;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -21,6 +22,9 @@ struct Part {
   int base = 36;        // lowest pitch (semitones above C-0) for chord-built notes
   std::vector<std::string> style;
   SourceLine styleLine;
+  // A delayed, quieter copy on channels of its own, placed across the
+  // stereo field: the echo of a space.
+  int echoRows = 0, echoLevel = 0, echoPan = 0;
 };
 
 struct Drum {
@@ -42,7 +46,18 @@ struct Chord {
 struct Word {
   std::string text;
   int transpose = 0;
+  int steps = 0;  // moves along the key's scale, before the transposition
 };
+
+// The scales a `key` line may name, as semitones above the key note.
+const std::map<std::string, std::vector<int>>& Scales() {
+  static const std::map<std::string, std::vector<int>> s = {
+      {"major", {0, 2, 4, 5, 7, 9, 11}},      {"minor", {0, 2, 3, 5, 7, 8, 10}},
+      {"harmonic", {0, 2, 3, 5, 7, 8, 11}},   {"dorian", {0, 2, 3, 5, 7, 9, 10}},
+      {"phrygian", {0, 1, 3, 5, 7, 8, 10}},   {"hijaz", {0, 1, 4, 5, 7, 8, 10}},
+      {"mixolydian", {0, 2, 4, 5, 7, 9, 10}}, {"lydian", {0, 2, 4, 6, 7, 9, 11}}};
+  return s;
+}
 
 struct Event {
   int row = 0;
@@ -82,7 +97,7 @@ class TuneCompiler {
  public:
   explicit TuneCompiler(std::string fileName) : file_(std::move(fileName)) {}
 
-  XmModule Compile(std::string_view text) {
+  XmModule Compile(std::string_view text, TuneLayout* layout) {
     std::vector<SourceLine> lines = SplitSource(text, file_);
     std::size_t i = 0;
     while (i < lines.size()) i = TopLevel(lines, i);
@@ -102,7 +117,40 @@ class TuneCompiler {
       }
       p = std::move(wide);
     }
-    for (const InstrumentRecipe& r : recipes_) module_.instruments.push_back(SynthesizeInstrument(r));
+    // Each instrument is built for the range of notes it plays.
+    std::vector<int> low(recipes_.size(), 96), high(recipes_.size(), 1);
+    for (const XmPattern& p : module_.patterns) {
+      for (const XmCell& c : p.cells) {
+        if (c.instrument == 0 || c.note < 1 || c.note > 96) continue;
+        low[c.instrument - 1] = std::min<int>(low[c.instrument - 1], c.note);
+        high[c.instrument - 1] = std::max<int>(high[c.instrument - 1], c.note);
+      }
+    }
+    for (std::size_t i = 0; i < recipes_.size(); ++i) {
+      if (low[i] > high[i]) low[i] = high[i] = 49;
+      module_.instruments.push_back(SynthesizeInstrument(recipes_[i], low[i], high[i]));
+      for (XmSample& smp : module_.instruments.back().samples) smp.volume = Mixed(smp.volume);
+    }
+    for (XmPattern& p : module_.patterns) {
+      for (XmCell& c : p.cells) {
+        if (c.volume >= 0x10 && c.volume <= 0x50)
+          c.volume = static_cast<std::uint8_t>(0x10 + Mixed(c.volume - 0x10));
+      }
+    }
+    if (layout) {
+      const std::size_t n = static_cast<std::size_t>(module_.channels);
+      *layout = TuneLayout{std::vector<std::string>(n), std::vector<bool>(n), std::vector<bool>(n),
+                           std::vector<bool>(n)};
+      for (const Part& part : parts_) {
+        const int echoes = part.echoRows > 0 ? part.channels : 0;
+        for (int c = part.firstChannel; c < part.firstChannel + part.channels + echoes; ++c) {
+          layout->part[c] = part.name;
+          layout->drums[c] = part.instrument < 0;
+          layout->lead[c] = part.name.rfind("lead", 0) == 0;
+          layout->echo[c] = c >= part.firstChannel + part.channels;
+        }
+      }
+    }
     return std::move(module_);
   }
 
@@ -131,6 +179,19 @@ class TuneCompiler {
       bar_ = ParseIntArg(line, 1);
     } else if (key == "bars") {
       bars_ = ParseIntArg(line, 1);
+    } else if (key == "key") {
+      std::size_t used = 0;
+      std::optional<int> root = w.size() == 3 ? PitchClass(w[1], used) : std::nullopt;
+      auto scale = Scales().find(w.size() == 3 ? w[2] : "");
+      if (!root || used != w[1].size() || scale == Scales().end())
+        throw SourceError(line,
+                          "key NOTE SCALE (major minor harmonic dorian phrygian hijaz mixolydian lydian)");
+      keyRoot_ = *root;
+      scale_ = scale->second;
+    } else if (key == "mix") {
+      if (w.size() != 2) throw SourceError(line, "mix takes one value");
+      mix_ = ParseNumber(line, w[1]);
+      if (mix_ <= 0 || mix_ > 4) throw SourceError(line, "mix must be above 0 and at most 4");
     } else if (key == "instrument") {
       return Instrument(lines, i);
     } else if (key == "part") {
@@ -230,13 +291,20 @@ class TuneCompiler {
         p.instrument = FindInstrument(line, value);
       } else if (key == "base") {
         p.base = ParseNote(line, value);
+      } else if (key == "echo") {
+        if (k + 1 >= w.size()) throw SourceError(line, "echo ROWS LEVEL PAN");
+        p.echoRows = ParseInt(line, value);
+        p.echoLevel = ParseInt(line, w[k++]);
+        p.echoPan = ParseInt(line, w[k++]);
+        if (p.echoRows < 1 || p.echoLevel < 1 || p.echoLevel > 64 || p.echoPan < -128 || p.echoPan > 127)
+          throw SourceError(line, "echo is 1.. rows, level 1..64 and pan -128..127");
       } else {
         throw SourceError(line, "unknown part setting '" + key + "'");
       }
     }
     if (!p.style.empty() && p.instrument < 0) throw SourceError(line, "a styled part needs an instrument");
     p.firstChannel = nextChannel_;
-    nextChannel_ += p.channels;
+    nextChannel_ += p.channels * (p.echoRows > 0 ? 2 : 1);
     if (!module_.patterns.empty()) throw SourceError(line, "parts must come before the first pattern");
     parts_.push_back(std::move(p));
   }
@@ -286,19 +354,23 @@ class TuneCompiler {
   }
 
   // Replaces $phrase references (with +N/-N transposition and *N repeats).
-  void Expand(const SourceLine& line, const std::vector<std::string>& in, int transpose, int depth,
+  void Expand(const SourceLine& line, const std::vector<std::string>& in, int transpose, int steps, int depth,
               std::vector<Word>& out) {
     if (depth > 8) throw SourceError(line, "phrases nest too deep");
     for (const std::string& word : in) {
       if (word.empty() || word[0] != '$') {
-        out.push_back({word, transpose});
+        out.push_back({word, transpose, steps});
         continue;
       }
       std::string name = word.substr(1);
-      int times = 1, shift = 0;
+      int times = 1, shift = 0, move = 0;
       if (std::size_t star = name.find('*'); star != std::string::npos) {
         times = ParseInt(line, name.substr(star + 1));
         name = name.substr(0, star);
+      }
+      if (std::size_t caret = name.find('^'); caret != std::string::npos) {
+        move = ParseInt(line, name.substr(caret + 1));
+        name = name.substr(0, caret);
       }
       if (std::size_t sign = name.find_first_of("+-"); sign != std::string::npos) {
         shift = ParseInt(line, name.substr(sign));
@@ -306,7 +378,10 @@ class TuneCompiler {
       }
       auto it = phrases_.find(name);
       if (it == phrases_.end()) throw SourceError(line, "unknown phrase '" + name + "'");
-      for (int t = 0; t < times; ++t) Expand(line, it->second.words, transpose + shift, depth + 1, out);
+      if (move != 0 && (transpose != 0 || shift != 0))
+        throw SourceError(line, "a phrase moved along the scale cannot also be transposed");
+      for (int t = 0; t < times; ++t)
+        Expand(line, it->second.words, transpose + shift, steps + move, depth + 1, out);
     }
   }
 
@@ -338,6 +413,15 @@ class TuneCompiler {
     if (inner % 2 == 1) {
       std::size_t idx = toneIndex[inner];
       interval = idx < chord.tones.size() ? chord.tones[idx] : chord.tones[idx % chord.tones.size()] + 12;
+    } else if (!scale_.empty()) {
+      // The key's own second, fourth and sixth above the chord's root.
+      const int rootAbove = ((chord.root - keyRoot_) % 12 + 12) % 12;
+      interval = 0;
+      for (int want = 0; want < inner - 1;) {
+        ++interval;
+        if (std::find(scale_.begin(), scale_.end(), (rootAbove + interval) % 12) != scale_.end()) ++want;
+      }
+      if (interval > scaleStep[inner]) interval = scaleStep[inner];  // no augmented steps
     } else {
       interval = scaleStep[inner];
     }
@@ -402,6 +486,7 @@ class TuneCompiler {
       std::vector<std::string> items;
       std::string text = words[k].text;
       const int transpose = words[k].transpose;
+      const int steps = words[k].steps;
       ++k;
       if (text[0] == 'v' && text.size() > 1 && std::isdigit(static_cast<unsigned char>(text[1]))) {
         volume = ParseInt(line, text.substr(1));
@@ -457,7 +542,9 @@ class TuneCompiler {
             e.notes.push_back(DegreePitch(line, item, *chord, part.base, items.size() > 1) + 1);
             e.instruments.push_back(part.instrument);
           } else {
-            e.notes.push_back(ParseNote(line, item, transpose) + 1);
+            const int pitch = ShiftInKey(line, ParseNote(line, item), steps) + transpose;
+            if (pitch < 0 || pitch > 95) throw SourceError(line, "note '" + item + "' moves out of range");
+            e.notes.push_back(pitch + 1);
             e.instruments.push_back(part.instrument);
           }
         }
@@ -523,6 +610,20 @@ class TuneCompiler {
         }
       }
     }
+    if (part.echoRows == 0) return;
+    for (int r = p.rows - 1 - part.echoRows; r >= 0; --r) {
+      for (int c = 0; c < part.channels; ++c) {
+        const XmCell& from = p.cells[r * nextChannel_ + part.firstChannel + c];
+        if (!from.note) continue;
+        XmCell& to = p.cells[(r + part.echoRows) * nextChannel_ + part.firstChannel + part.channels + c];
+        to = from;
+        if (from.note != kXmKeyOff) {
+          to.volume = static_cast<std::uint8_t>(0x10 + part.echoLevel);
+          to.effect = 8;  // set panning
+          to.param = static_cast<std::uint8_t>(128 + part.echoPan);
+        }
+      }
+    }
   }
 
   std::size_t Pattern(const std::vector<SourceLine>& lines, std::size_t i) {
@@ -568,9 +669,16 @@ class TuneCompiler {
       std::vector<std::string> words;
       SourceLine line = head;
       bool styled = false;
+      Part played = part;
       if (found != partWords.end()) {
         line = found->second.first;
         words = found->second.second;
+        if (words.size() >= 2 && words[0] == "with") {
+          // A restatement on another instrument: "lead with flute ...".
+          if (part.instrument < 0) throw SourceError(line, "a drum part has no instrument to change");
+          played.instrument = FindInstrument(line, words[1]);
+          words.erase(words.begin(), words.begin() + 2);
+        }
         if (!words.empty() && words[0] == "style") {
           words.erase(words.begin());
           styled = true;
@@ -585,9 +693,9 @@ class TuneCompiler {
       if (styled && chords.empty())
         throw SourceError(line, "part '" + part.name + "' follows chords, but there are none");
       std::vector<Word> expanded;
-      Expand(line, words, 0, 0, expanded);
+      Expand(line, words, 0, 0, 0, expanded);
       if (expanded.empty()) throw SourceError(line, "part '" + part.name + "' is empty");
-      Place(p, part, Events(line, part, expanded, rows, styled, styled ? &chords : nullptr));
+      Place(p, played, Events(line, played, expanded, rows, styled, styled ? &chords : nullptr));
     }
     patternIndex_[name] = static_cast<int>(module_.patterns.size());
     module_.patterns.push_back(std::move(p));
@@ -614,8 +722,31 @@ class TuneCompiler {
       throw SourceError(line, "loop mark at the end");
   }
 
+  // A volume 0..64 scaled by the tune's mix level.
+  int Mixed(int volume) const { return std::clamp(static_cast<int>(std::lround(volume * mix_)), 0, 64); }
+
+  // Moves a pitch `steps` notes along the key's scale; a note outside the
+  // scale keeps its distance from the scale note under it.
+  int ShiftInKey(const SourceLine& line, int pitch, int steps) {
+    if (steps == 0) return pitch;
+    if (scale_.empty()) throw SourceError(line, "a move along the scale (^) needs a key line");
+    const int above = ((pitch - keyRoot_) % 12 + 12) % 12;
+    int degree = 0;
+    for (int d = 0; d < 7; ++d) {
+      if (scale_[d] <= above) degree = d;
+    }
+    const int off = above - scale_[degree];
+    const int target = degree + steps;
+    const int octave = (target >= 0 ? target / 7 : (target - 6) / 7);
+    const int moved = scale_[((target % 7) + 7) % 7] + 12 * octave;
+    return pitch - scale_[degree] - off + moved + off;
+  }
+
   std::string file_;
   XmModule module_;
+  int keyRoot_ = 0;
+  std::vector<int> scale_;
+  double mix_ = 1;
   int tempo_ = 125, beat_ = 4, bar_ = 0, bars_ = 4;
   int nextChannel_ = 0;
   std::vector<InstrumentRecipe> recipes_;
@@ -632,8 +763,8 @@ class TuneCompiler {
 
 }  // namespace
 
-XmModule CompileTune(std::string_view text, const std::string& fileName) {
-  return TuneCompiler(fileName).Compile(text);
+XmModule CompileTune(std::string_view text, const std::string& fileName, TuneLayout* layout) {
+  return TuneCompiler(fileName).Compile(text, layout);
 }
 
 }  // namespace vv::gen

@@ -107,13 +107,19 @@ std::vector<std::uint8_t> EncodeXm(const XmModule& m) {
   }
 
   for (const XmInstrument& ins : m.instruments) {
-    const XmSample& s = ins.sample;
+    if (ins.samples.empty() || ins.samples.size() > 16)
+      throw std::logic_error("an instrument has 1..16 samples");
     w.U32(263);
     w.Text(ins.name, 22);
     w.U8(0);
-    w.U16(1);
+    w.U16(static_cast<int>(ins.samples.size()));
     w.U32(40);
-    for (int i = 0; i < 96; ++i) w.U8(0);  // every note plays sample 0
+    for (int i = 0; i < 96; ++i) {
+      const int sample = i < static_cast<int>(ins.keymap.size()) ? ins.keymap[i] : 0;
+      if (sample < 0 || sample >= static_cast<int>(ins.samples.size()))
+        throw std::logic_error("keymap names a missing sample");
+      w.U8(sample);
+    }
     for (int i = 0; i < 12; ++i) {
       bool used = i < static_cast<int>(ins.volumeEnvelope.size());
       w.U16(used ? ins.volumeEnvelope[i].tick : 0);
@@ -140,18 +146,21 @@ std::vector<std::uint8_t> EncodeXm(const XmModule& m) {
     w.U16(ins.fadeout);
     w.Text("", 22);
 
-    const int width = s.sixteenBit ? 2 : 1;
-    w.U32(static_cast<std::uint32_t>(s.data.size() * width));
-    w.U32(static_cast<std::uint32_t>(s.loopStart * width));
-    w.U32(static_cast<std::uint32_t>(s.loopLength * width));
-    w.U8(s.volume);
-    w.U8(s.finetune & 0xff);
-    w.U8((s.loopLength ? 1 : 0) | (s.sixteenBit ? 0x10 : 0));
-    w.U8(s.pan);
-    w.U8(s.relativeNote & 0xff);
-    w.U8(0);
-    w.Text(s.name, 22);
-    w.Bytes(DeltaSamples(s));
+    // All sample headers come first, then the data of each in turn.
+    for (const XmSample& s : ins.samples) {
+      const int width = s.sixteenBit ? 2 : 1;
+      w.U32(static_cast<std::uint32_t>(s.data.size() * width));
+      w.U32(static_cast<std::uint32_t>(s.loopStart * width));
+      w.U32(static_cast<std::uint32_t>(s.loopLength * width));
+      w.U8(s.volume);
+      w.U8(s.finetune & 0xff);
+      w.U8((s.loopLength ? 1 : 0) | (s.sixteenBit ? 0x10 : 0));
+      w.U8(s.pan);
+      w.U8(s.relativeNote & 0xff);
+      w.U8(0);
+      w.Text(s.name, 22);
+    }
+    for (const XmSample& s : ins.samples) w.Bytes(DeltaSamples(s));
   }
   return w.Take();
 }

@@ -26,7 +26,10 @@ struct XmEnvelopePoint {
 
 struct XmInstrument {
   std::string name;
-  XmSample sample;
+  // Up to 16 samples, each made for its own range of notes; keymap gives
+  // the sample of each note C-0..B-7 (empty: every note plays sample 0).
+  std::vector<XmSample> samples;
+  std::vector<int> keymap;
   std::vector<XmEnvelopePoint> volumeEnvelope;  // empty: no envelope
   int sustainPoint = -1;                        // index of the held point, -1 none
   int fadeout = 0;

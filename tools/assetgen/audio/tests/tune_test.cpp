@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "module_review.h"
@@ -142,6 +143,92 @@ TEST(Tune, WrittenNotesSoundAtConcertPitch) {
     crossings += (r.audio[2 * (i - 1)] < 0) != (r.audio[2 * i] < 0);
   }
   EXPECT_NEAR(crossings / 2.0 / 2.0, 440.0, 3.0);
+}
+
+// Zero crossings per second / 2 in the left channel over [from, from + 1 s).
+double Pitch(const ModuleReview& r, double from) {
+  int crossings = 0;
+  const std::size_t start = static_cast<std::size_t>(from * 44100);
+  for (std::size_t i = start + 1; i < start + 44100; ++i)
+    crossings += (r.audio[2 * (i - 1)] < 0) != (r.audio[2 * i] < 0);
+  return crossings / 2.0;
+}
+
+TEST(Tune, EveryRangeOfAWideInstrumentPlaysInTune) {
+  // A-2 .. A-6 spans three sample ranges of the sine.
+  XmModule m =
+      CompileTune(std::string(kHead) +
+                      "tempo 60\npattern A bars 3\nchords x:w+w+w\nlead A-2:w A-4:w A-6:w\nend\norder A\n",
+                  "t.tune");
+  ASSERT_EQ(m.instruments[0].samples.size(), 3u);
+  ModuleReview r = ReviewModule(EncodeXm(m), true, 0);
+  ASSERT_TRUE(r.loaded);
+  EXPECT_NEAR(Pitch(r, 1.0), 110.0, 2.0);
+  EXPECT_NEAR(Pitch(r, 5.0), 440.0, 3.0);
+  EXPECT_NEAR(Pitch(r, 9.0), 1760.0, 6.0);
+}
+
+TEST(Tune, KeyStepsEchoAndMix) {
+  TuneLayout layout;
+  XmModule m = CompileTune(std::string(kHead) +
+                               "key A minor\nmix 0.5\n"
+                               "part lead2 channels 1 instrument tone echo 2 40 -64\n"
+                               "part arp channels 1 instrument tone base E-4 style 2:w\n"
+                               "phrase riff = A-4:q C-5:q D-5:q G#4:q\n"
+                               "pattern A bars 2\nchords E:w F:w\n"
+                               "lead2 $riff^-1 $riff^+2\nend\norder A\n",
+                           "t.tune", &layout);
+  // lead, pad x3, bass, drums, lead2 and its echo, arp: 9, widened to 10.
+  ASSERT_EQ(m.channels, 10);
+  EXPECT_TRUE(layout.lead[6]);
+  EXPECT_TRUE(layout.echo[7]);
+  EXPECT_FALSE(layout.echo[6]);
+  // One step down the A minor scale: G B C, and G# keeps its sharp (F#).
+  EXPECT_EQ(Cell(m, 0, 0, 6).note, 56);
+  EXPECT_EQ(Cell(m, 0, 4, 6).note, 60);
+  EXPECT_EQ(Cell(m, 0, 8, 6).note, 61);
+  EXPECT_EQ(Cell(m, 0, 12, 6).note, 55);
+  EXPECT_EQ(Cell(m, 0, 16, 6).note, 61);  // two steps up: C-5
+  // The echo: two rows later, quieter (40 at mix 0.5), panned left.
+  EXPECT_EQ(Cell(m, 0, 2, 7).note, 56);
+  EXPECT_EQ(Cell(m, 0, 2, 7).volume, 0x10 + 20);
+  EXPECT_EQ(Cell(m, 0, 2, 7).effect, 8);
+  EXPECT_EQ(Cell(m, 0, 2, 7).param, 64);
+  // The key's own second: F over E in A minor, G over F.
+  EXPECT_EQ(Cell(m, 0, 0, 8).note, 54);
+  EXPECT_EQ(Cell(m, 0, 16, 8).note, 56);
+  EXPECT_EQ(m.instruments[0].samples[0].volume, 32);
+  EXPECT_NE(Error("phrase p = C-4:w\npattern A bars 1\nlead $p^1\nend\n").find("needs a key"),
+            std::string::npos);
+  // "with" plays one pattern's line on another instrument.
+  XmModule with = CompileTune(std::string(kHead) +
+                                  "pattern A bars 1\nchords x:w\nlead C-4:w\nend\npattern B bars 1\nchords "
+                                  "x:w\nlead with kick C-4:w\nend\n"
+                                  "order A B\n",
+                              "t.tune");
+  EXPECT_EQ(Cell(with, 0, 0, 0).instrument, 1);
+  EXPECT_EQ(Cell(with, 1, 0, 0).instrument, 2);
+  EXPECT_NE(Error("pattern A bars 1\nchords x:w\ndrums with tone k:w\nend\n").find("drum part"),
+            std::string::npos);
+}
+
+TEST(Tune, DetunedPadsHoldAnEvenLevel) {
+  XmModule m = CompileTune(
+      "tempo 60\ninstrument pad\nwave saw\nunison 3 16\nrolloff 1500\n"
+      "part pad channels 1 instrument pad\npattern A bars 2\npad A-3:w+w\nend\norder A\n",
+      "t.tune");
+  ModuleReview r = ReviewModule(EncodeXm(m), true, 0);
+  ASSERT_TRUE(r.loaded);
+  // Level in 50 ms steps over the held part of the note (0.5 s .. 7 s).
+  double lowest = 1e9, highest = 0;
+  for (std::size_t step = 10; step < 140; ++step) {
+    double sum = 0;
+    for (std::size_t i = step * 2205; i < (step + 1) * 2205; ++i)
+      sum += std::pow(r.audio[2 * i] / 32768.0, 2);
+    lowest = std::min(lowest, sum);
+    highest = std::max(highest, sum);
+  }
+  EXPECT_LT(10 * std::log10(highest / lowest), 3.0);
 }
 
 }  // namespace

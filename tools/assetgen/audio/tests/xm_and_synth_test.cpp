@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "instruments.h"
+#include "module_measures.h"
 #include "module_review.h"
 #include "synth.h"
 #include "tune.h"
@@ -83,12 +84,13 @@ XmModule OneInstrumentModule(bool sixteen) {
   p.cells[3] = {kXmKeyOff, 0, 0, 0x0f, 3};
   m.patterns.push_back(p);
   XmInstrument ins;
-  ins.sample.sixteenBit = sixteen;
-  ins.sample.data = {0, 12800, -25600, 32000, -32000, 256, 0};
-  ins.sample.loopStart = 2;
-  ins.sample.loopLength = 4;
-  ins.sample.relativeNote = -3;
-  ins.sample.finetune = -20;
+  ins.samples.resize(1);
+  ins.samples[0].sixteenBit = sixteen;
+  ins.samples[0].data = {0, 12800, -25600, 32000, -32000, 256, 0};
+  ins.samples[0].loopStart = 2;
+  ins.samples[0].loopLength = 4;
+  ins.samples[0].relativeNote = -3;
+  ins.samples[0].finetune = -20;
   m.instruments.push_back(ins);
   return m;
 }
@@ -118,6 +120,34 @@ TEST(XmWriter, PatternsAndSamplesReadBackUnchanged) {
   }
 }
 
+TEST(XmWriter, InstrumentsWithSeveralSamplesReadBack) {
+  XmModule m = OneInstrumentModule(true);
+  XmSample low = m.instruments[0].samples[0];
+  low.sixteenBit = false;
+  low.data = {0, 256, -512, 0};
+  low.loopLength = 0;
+  m.instruments[0].samples.insert(m.instruments[0].samples.begin(), low);
+  m.instruments[0].keymap.assign(96, 1);
+  for (int n = 0; n < 40; ++n) m.instruments[0].keymap[n] = 0;
+  const XmModule r = ReadXm(EncodeXm(m));
+  ASSERT_EQ(r.instruments.size(), 1u);
+  const XmInstrument& ins = r.instruments[0];
+  ASSERT_EQ(ins.samples.size(), 2u);
+  EXPECT_EQ(ins.keymap[39], 0);
+  EXPECT_EQ(ins.keymap[40], 1);
+  EXPECT_FALSE(ins.samples[0].sixteenBit);
+  EXPECT_EQ(ins.samples[0].data, low.data);
+  EXPECT_EQ(ins.samples[0].loopLength, 0u);
+  EXPECT_TRUE(ins.samples[1].sixteenBit);
+  EXPECT_EQ(ins.samples[1].data, m.instruments[0].samples[1].data);
+  EXPECT_EQ(ins.samples[1].loopStart, 2u);
+  EXPECT_EQ(ins.samples[1].relativeNote, -3);
+  EXPECT_EQ(r.patterns[0].cells[3].note, kXmKeyOff);
+  // A keymap naming a missing sample is refused before a player sees it.
+  m.instruments[0].keymap[0] = 2;
+  EXPECT_THROW(EncodeXm(m), std::logic_error);
+}
+
 TEST(Instruments, LoopedWavesJoinWithoutAStep) {
   for (const auto& wave :
        std::vector<std::vector<std::string>>{{"wave", "saw"}, {"wave", "pulse", "0.3"}, {"wave", "tri"}}) {
@@ -126,7 +156,7 @@ TEST(Instruments, LoopedWavesJoinWithoutAStep) {
     r.name = "x";
     ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 1, {"unison", "3", "12"}}, r));
     ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 2, wave}, r));
-    XmSample s = SynthesizeInstrument(r).sample;
+    XmSample s = SynthesizeInstrument(r).samples[0];
     ASSERT_GT(s.loopLength, 0u);
     ASSERT_EQ(s.loopStart + s.loopLength, s.data.size());
     // The step from the loop's last value back to its first is no bigger
