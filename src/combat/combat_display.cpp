@@ -187,7 +187,7 @@ void DrawTurnIndicator(Game& g) {
 void DrawSpellListOverBattle(Game& g) {
   if (g.SpellListOpen != 1 || (g.CombatTurn != TURN_HERO_1 && g.CombatTurn != TURN_HERO_2)) return;
   Shade(g, 120, 70, 784, 472, 0.66f);
-  DrawSpellList(g, g.CombatTurn);
+  DrawSpellPanels(g, g.CombatTurn);
 }
 
 // An item's picture fitted into a square of `size` around a centre.

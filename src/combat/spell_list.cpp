@@ -75,7 +75,7 @@ void SelectSpell(Game& g, int h) {
   if (KeyHit(g, KEY_UP)) SetSpell(g, h, std::max(1, spell - 1));
 }
 
-void DrawSpellList(Game& g, int h) {
+void DrawSpellPanels(Game& g, int h) {
   Platform& p = g.platform;
   // The list's panel, stretched to hold all fifteen rows, carries the
   // heading in its title bar; the details' panel carries the spell's name.

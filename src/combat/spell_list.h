@@ -18,6 +18,6 @@ constexpr int SPELL_ROW_X = 153, SPELL_ROW_Y = 156, SPELL_ROW_W = 272, SPELL_ROW
 void SelectSpell(Game& game, int hero);
 // The headings, the list, and the chosen spell's name, description and
 // figures, on their panels.
-void DrawSpellList(Game& game, int hero);
+void DrawSpellPanels(Game& game, int hero);
 
 }  // namespace vv
