@@ -76,8 +76,8 @@ void RemoveBrokenEquipment(Game& game);
 // Counts the resolution frames; the last one passes the turn on or ends
 // the battle.
 void AdvanceResolution(Game& game);
-// Leaving the combat screen: the pictures go, and the battle is forgotten
-// when the game is over.
+// Leaving the combat screen: the pictures and the battle's state go; a
+// battle left for the title or the ending also ends the game.
 void LeaveCombat(Game& game);
 // The battle's state back to nothing (timers, marks, counters).
 void ClearBattle(Game& game);

@@ -90,7 +90,12 @@ void RunHeroTurn(Game& g) {
   if (!IsSorcerer(g, h)) g.SpellListOpen = 0;
 
   ToggleSpellList(g, h);
-  if (g.SpellListOpen == 1) ReadSpellSelection(g, h);
+  if (g.SpellListOpen == 1) {
+    const int before = spell;
+    ReadSpellSelection(g, h);
+    // A spell chosen and cast in the same frame does its own damage.
+    if (spell != before) RecalcHeroStats(g);
+  }
   CarryOut(g, h, ChosenCommand(g, h));
 }
 

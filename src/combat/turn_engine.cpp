@@ -148,14 +148,10 @@ void AdvanceResolution(Game& g) {
 
 void LeaveCombat(Game& g) {
   FreeBattlePictures(g);
+  ClearBattle(g);
   g.CombatSetUp = 0;
   g.PortalEventFlag = 0;
-  g.SpellListOpen = 0;
-  g.EndGameDialogOpen = 0;
-  if (g.PendingScreen == SCREEN_MAIN_MENU || g.PendingScreen == SCREEN_ENDING) {
-    ClearBattle(g);
-    g.GameInProgress = 0;
-  }
+  if (g.PendingScreen == SCREEN_MAIN_MENU || g.PendingScreen == SCREEN_ENDING) g.GameInProgress = 0;
 }
 
 }  // namespace vv

@@ -133,6 +133,25 @@ TEST_F(CombatFlowTest, TheSpellListAndTheEndGameQuestion) {
   EXPECT_EQ(g().CombatTurn, TURN_TIMERS);
 }
 
+TEST_F(CombatFlowTest, ASpellChosenAndCastInOneFrameDoesItsOwnDamage) {
+  Hero(2)[hero::Level] = 3;  // BEESTING and MIND BLAST
+  Hero(2)[hero::BaseIntelligence] = 40;
+  EnterBattle(1);
+  UntilTurnOf(2);
+  Press('E');
+  ASSERT_EQ(Hero(2)[hero::SpellDamageMin], 3);  // BEESTING: 3 - 9
+  g().MonsterHealth = 100;
+  // A roll that would give BEESTING's 3 gives MIND BLAST at least 9.
+  SeedRandom(g(), test::SeedForRolls({{3, 9, 3}}));
+  platform.ScriptKey(KEY_DOWN, true);
+  platform.ScriptKey('X', true);
+  Frames(1);
+  EXPECT_EQ(Hero(2)[hero::Spell], 2);
+  EXPECT_EQ(g().CombatTurn, RESOLVE_HERO_2);
+  EXPECT_GE(100 - g().MonsterHealth, 9);
+  EXPECT_EQ(Hero(2)[hero::Health], 20 - 2);
+}
+
 TEST_F(CombatFlowTest, AVictoryFrameByFrame) {
   EnterBattle(1);
   const int m = g().CombatMonster;
