@@ -85,12 +85,17 @@ void DrawSlotsAndCells(Game& g) {
   p.SetColor(255, 255, 255);
 }
 
+void DrawBackground(Game& g) {
+  g.platform.TileImage(g.InvBackImage, 0, 0);
+  g.platform.DrawImage(g.LowBarImage, 0, 614);
+  g.platform.DrawImage(g.SilhImage, 170, 120);
+}
+
 }  // namespace
 
 void DrawInventoryScreen(Game& g) {
   Platform& p = g.platform;
-  p.TileImage(g.InvBackImage, 0, 0);
-  p.DrawImage(g.SilhImage, 170, 120);
+  DrawBackdrop(g, g.InventoryBackdrop, DrawBackground);
   DrawPortraitBar(g, 0, 255, 0);
   DrawDropButton(g);
   DrawHeroValues(g);

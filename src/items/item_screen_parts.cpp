@@ -128,6 +128,24 @@ void DrawItemPicture(Game& game, int category, int number, int x, int y) {
   game.platform.DrawImage(game.ItemImages[category][number], static_cast<float>(x), static_cast<float>(y));
 }
 
+void DrawBackdrop(Game& game, int& image, void (*draw)(Game&)) {
+  Platform& p = game.platform;
+  if (image == 0 || p.Image(image) == nullptr) {
+    image = p.CreateRenderImage(p.CanvasWidth(), p.CanvasHeight());
+    if (image == 0) {
+      draw(game);
+      return;
+    }
+    p.SetDrawTarget(image, true);
+    draw(game);
+    p.ResetDrawState();
+    p.SetDrawTarget(0);
+  }
+  p.SetBlend(BLEND_SOLID);
+  p.DrawImage(image, 0, 0);
+  p.ResetDrawState();
+}
+
 void RefuseWhileHolding(Game& game) {
   ShowMessage(game, "DROP ITEM FIRST", 255, 0, 0);
   game.SoundEvent = SOUND_ALARM;

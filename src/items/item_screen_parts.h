@@ -40,6 +40,9 @@ void DrawExaminePanel(Game& game, bool drinkButton);
 void DrawItemHelp(Game& game);
 // An item's picture with its top-left corner at x, y.
 void DrawItemPicture(Game& game, int category, int number, int x, int y);
+// Draws what never changes behind a screen from a render image that `draw`
+// fills on first use (or straight onto the screen when none can be made).
+void DrawBackdrop(Game& game, int& image, void (*draw)(Game&));
 // The "DROP ITEM FIRST" refusal.
 void RefuseWhileHolding(Game& game);
 

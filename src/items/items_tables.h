@@ -87,6 +87,9 @@ struct ItemTables {
   int InventoryBuilt = 0;     // 0: the inventory screen builds its lists on its next frame
   int ItemScreenRequest = 0;  // what the inventory or loot screen asked for this frame
   int LootSlotX[4] = {};      // x of each loot panel, -1000 when off the screen
+  // Render images holding what never changes behind each screen, made on
+  // first use (0 until then).
+  int InventoryBackdrop = 0, LootBackdrop = 0;
   // ---- end of the screens' block.
 };
 

@@ -89,7 +89,7 @@ void HandleConfirm(Game& g) {
   }
 }
 
-void DrawLootScreen(Game& g) {
+void DrawBackground(Game& g) {
   Platform& p = g.platform;
   p.TileImage(g.InvBackImage, 0, 0);
   p.DrawImage(g.LowBarImage, 0, 614);
@@ -100,6 +100,11 @@ void DrawLootScreen(Game& g) {
   p.DrawImage(g.Trinkle2Image, 512, 0);
   p.SetScale(1, 1);
   p.DrawImage(g.StatTab[1], 395, 117);
+}
+
+void DrawLootScreen(Game& g) {
+  Platform& p = g.platform;
+  DrawBackdrop(g, g.LootBackdrop, DrawBackground);
   p.SetColor(255, 0, 255);
   DrawTextHalf(g, 512, 128, "LOOT FOUND", 1);
 
