@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "game/data_dir.h"
@@ -9,8 +10,41 @@
 #include "game/game_setup.h"
 #include "platform/sdl_platform.h"
 
+#ifndef VIZID_VERSION
+#define VIZID_VERSION "unknown"
+#endif
+
+namespace {
+
+// --help and --version answer on the terminal; the game itself takes no
+// arguments, so anything else on the command line is ignored.
+bool AnswerCommandLine(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("Vizid of Vorgash %s\n", VIZID_VERSION);
+      return true;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::printf(
+          "Usage: vizid [--help | --version]\n"
+          "Vizid of Vorgash, a turn-based fantasy role-playing game.\n"
+          "\n"
+          "  --help     show this text and exit\n"
+          "  --version  show the version and exit\n"
+          "\n"
+          "Alt+Enter switches between full screen and a window.\n"
+          "Options and saved games: %s\n",
+          vv::ChooseDataDir(argv[0]).c_str());
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  (void)argc;
+  if (AnswerCommandLine(argc, argv)) return EXIT_SUCCESS;
   vv::SdlPlatform platform(vv::SdlOptions{});
   std::string error;
   if (!platform.Init(error)) {
