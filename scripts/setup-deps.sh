@@ -8,6 +8,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   sox xvfb xauth
+  dpkg-dev file desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
