@@ -18,6 +18,10 @@ target_compile_definitions(vizid PRIVATE VIZID_VERSION="${PROJECT_VERSION}")
 target_compile_definitions(vizid_tests PRIVATE VIZID_CMAKE_COMMAND="${CMAKE_COMMAND}"
   VIZID_APP_ID="${VIZID_APP_ID}" VIZID_GAMESDIR="${VIZID_INSTALL_GAMESDIR}")
 
+# Everything installed belongs to one component, "game": the install test installs
+# that component, so its record (install_manifest_game.txt) leaves the one of a
+# real install (install_manifest.txt, which `make uninstall` reads) alone.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 

@@ -73,7 +73,7 @@ class InstallTest : public ::testing::Test {
   void Install() {
     int status = 0;
     const std::string log = Capture("DESTDIR='" + root.string() + "' '" VIZID_CMAKE_COMMAND "' --install '" +
-                                        VIZID_BINARY_DIR + "' --prefix /usr 2>&1",
+                                        VIZID_BINARY_DIR + "' --component game --prefix /usr 2>&1",
                                     status);
     ASSERT_EQ(status, 0) << log;
   }
