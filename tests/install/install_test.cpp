@@ -17,11 +17,14 @@
 #include <thread>
 #include <vector>
 
+#include "install/png_size.h"
+
 extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
+using vv::testing_png::PngSize;
 
 std::string Capture(const std::string& command, int& status) {
   std::string out;
@@ -39,19 +42,6 @@ std::string Capture(const std::string& command, int& status) {
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Width and height from a PNG's header chunk; {0, 0} for anything else.
-std::pair<int, int> PngSize(const fs::path& path) {
-  const std::string bytes = ReadText(path);
-  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0 || bytes.compare(12, 4, "IHDR") != 0)
-    return {0, 0};
-  auto be32 = [&](std::size_t at) {
-    int v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v = v * 256 + static_cast<unsigned char>(bytes[at + i]);
-    return v;
-  };
-  return {be32(16), be32(20)};
 }
 
 class InstallTest : public ::testing::Test {
