@@ -8,6 +8,7 @@
 #include "game/data_dir.h"
 #include "game/game.h"
 #include "game/game_setup.h"
+#include "game/window_settings.h"
 #include "platform/sdl_platform.h"
 
 #ifndef VIZID_VERSION
@@ -45,14 +46,17 @@ bool AnswerCommandLine(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (AnswerCommandLine(argc, argv)) return EXIT_SUCCESS;
+  const std::filesystem::path dataDir = vv::ChooseDataDir(argv[0]);
   vv::SdlPlatform platform(vv::SdlOptions{});
   std::string error;
   if (!platform.Init(error)) {
     std::fprintf(stderr, "Vizid of Vorgash: %s\n", error.c_str());
     return EXIT_FAILURE;
   }
+  // Full screen or a window, as the player left it last time.
+  platform.SetWindowPlacement(vv::LoadWindowSettings(dataDir));
   auto game = std::make_unique<vv::Game>(platform);
-  game->DataDir = vv::ChooseDataDir(argv[0]);
+  game->DataDir = dataDir;
 
   const vv::StartupOutcome outcome = vv::RunStartup(*game, vv::MakeStartupHooks(*game), error);
   if (outcome == vv::StartupOutcome::Failed) {
@@ -65,5 +69,6 @@ int main(int argc, char** argv) {
   const vv::LoopHooks hooks = vv::MakeLoopHooks(*game);
   while (vv::RunFrame(*game, hooks)) {
   }
+  vv::SaveWindowSettings(dataDir, platform.CurrentWindowPlacement());
   return EXIT_SUCCESS;
 }
