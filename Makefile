@@ -14,6 +14,8 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run test test-fast test-san fuzz-build test-fuzz fuzz contact-sheets audio-renders bench format clean
+.PHONY: all deps configure build run test test-fast test-san contact-sheets audio-renders bench format clean
+.PHONY: install uninstall package screenshots
 
 all: build
 
@@ -72,6 +74,32 @@ audio-renders: build
 
 bench: build
 	@for b in $(BUILD)/vizid-bench-*; do echo "== $$b"; $$b || exit 1; done
+
+# Installing: `make install PREFIX=/usr/local` (DESTDIR=... stages it elsewhere);
+# `make uninstall` removes what the last install put down.
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "Nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
+
+# The Debian package: $(BUILD)/vizid-of-vorgash_VERSION-1_ARCH.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The README's screenshots, through the playtest harness, into docs/.
+screenshots: build
+	@mkdir -p docs
+	@for s in tools/playtest/screenshots/*.txt; do \
+	  echo "== $$s"; ./$(BUILD)/vizid-playtest $$s || exit 1; \
+	done
+	@for f in docs/*.png; do \
+	  if command -v convert >/dev/null; then convert $$f -strip -colors 255 -define png:compression-level=9 $$f; fi; \
+	done
+	@ls -l docs/*.png
 
 format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

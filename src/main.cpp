@@ -2,23 +2,61 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "game/data_dir.h"
 #include "game/game.h"
 #include "game/game_setup.h"
+#include "game/window_settings.h"
 #include "platform/sdl_platform.h"
 
+#ifndef VIZID_VERSION
+#define VIZID_VERSION "unknown"
+#endif
+
+namespace {
+
+// --help and --version answer on the terminal; the game itself takes no
+// arguments, so anything else on the command line is ignored.
+bool AnswerCommandLine(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("Vizid of Vorgash %s\n", VIZID_VERSION);
+      return true;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::printf(
+          "Usage: vizid [--help | --version]\n"
+          "Vizid of Vorgash, a turn-based fantasy role-playing game.\n"
+          "\n"
+          "  --help     show this text and exit\n"
+          "  --version  show the version and exit\n"
+          "\n"
+          "Alt+Enter switches between full screen and a window.\n"
+          "Options and saved games: %s\n",
+          vv::ChooseDataDir(argv[0]).c_str());
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  (void)argc;
+  if (AnswerCommandLine(argc, argv)) return EXIT_SUCCESS;
+  const std::filesystem::path dataDir = vv::ChooseDataDir(argv[0]);
   vv::SdlPlatform platform(vv::SdlOptions{});
   std::string error;
   if (!platform.Init(error)) {
     std::fprintf(stderr, "Vizid of Vorgash: %s\n", error.c_str());
     return EXIT_FAILURE;
   }
+  // Full screen or a window, as the player left it last time.
+  platform.SetWindowPlacement(vv::LoadWindowSettings(dataDir));
   auto game = std::make_unique<vv::Game>(platform);
-  game->DataDir = vv::ChooseDataDir(argv[0]);
+  game->DataDir = dataDir;
 
   const vv::StartupOutcome outcome = vv::RunStartup(*game, vv::MakeStartupHooks(*game), error);
   if (outcome == vv::StartupOutcome::Failed) {
@@ -31,5 +69,6 @@ int main(int argc, char** argv) {
   const vv::LoopHooks hooks = vv::MakeLoopHooks(*game);
   while (vv::RunFrame(*game, hooks)) {
   }
+  vv::SaveWindowSettings(dataDir, platform.CurrentWindowPlacement());
   return EXIT_SUCCESS;
 }

@@ -131,9 +131,12 @@ bool SdlPlatform::OpenGameDisplay(RendererChoice renderer, std::string_view titl
   Uint32 flags = 0;
   const char* video = SDL_GetCurrentVideoDriver();
   const bool headless = video && (std::strcmp(video, "offscreen") == 0 || std::strcmp(video, "dummy") == 0);
-  if (options_.fullscreen && !headless) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  const bool fullscreen = hasPlacement_ ? placement_.fullscreen : options_.fullscreen;
+  if (fullscreen && !headless) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (driver == "opengl") flags |= SDL_WINDOW_OPENGL;
-  return OpenWindow(title, 1024, 768, flags, driver.c_str(), error);
+  if (!OpenWindow(title, 1024, 768, flags, driver.c_str(), error)) return false;
+  ApplyWindowPlacement();
+  return true;
 }
 
 std::string SdlPlatform::RenderDriverName() const {
@@ -487,6 +490,35 @@ Platform::ModuleStatus SdlPlatform::GetModuleStatus(int module) {
   if (!mixer_) return {};
   const AudioMixer::ModuleStatus m = mixer_->Status(module);
   return {m.loaded, m.playing, m.paused, m.volume};
+}
+
+void SdlPlatform::ApplyWindowPlacement() {
+  if (!hasPlacement_ || placement_.fullscreen || !window_) return;
+  const int w = std::clamp(placement_.width, 320, 16384), h = std::clamp(placement_.height, 240, 16384);
+  SDL_SetWindowSize(window_, w, h);
+  if (!placement_.placed) return;
+  // Only where a display still shows the window's top edge; else it stays centred.
+  const SDL_Rect top{placement_.x, placement_.y, w, 32};
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_HasIntersection(&top, &bounds)) {
+      SDL_SetWindowPosition(window_, placement_.x, placement_.y);
+      return;
+    }
+  }
+}
+
+WindowPlacement SdlPlatform::CurrentWindowPlacement() const {
+  WindowPlacement now = placement_;
+  if (!hasPlacement_) now.fullscreen = options_.fullscreen;
+  if (!window_) return now;
+  now.fullscreen = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  if (!now.fullscreen) {
+    SDL_GetWindowPosition(window_, &now.x, &now.y);
+    SDL_GetWindowSize(window_, &now.width, &now.height);
+    now.placed = true;
+  }
+  return now;
 }
 
 }  // namespace vv

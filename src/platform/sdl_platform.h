@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/platform.h"
+#include "platform/window_placement.h"
 
 namespace vv {
 
@@ -63,6 +64,10 @@ class SdlPlatform final : public Platform {
   // The SDL render driver in use ("opengl", "software", ...).
   std::string RenderDriverName() const;
   AudioMixer* Mixer() { return mixer_.get(); }
+  // Where the next game display opens (remembered from the last run), and
+  // how the open one stands now.
+  void SetWindowPlacement(const WindowPlacement& placement) { placement_ = placement, hasPlacement_ = true; }
+  WindowPlacement CurrentWindowPlacement() const;
 
  protected:
   void UploadImage(int image, const Pixels& pixels) override;
@@ -77,6 +82,7 @@ class SdlPlatform final : public Platform {
   void CloseWindow();
   void ToggleFullscreen();
   void WaitForNextTick();
+  void ApplyWindowPlacement();
   SDL_Rect PresentRect() const;  // where the canvas lands in the window
   void WindowToCanvas(int wx, int wy, int& cx, int& cy) const;
 
@@ -95,6 +101,8 @@ class SdlPlatform final : public Platform {
   bool vsync_ = false;
   Uint64 nextTick_ = 0;
   bool videoStarted_ = false;
+  WindowPlacement placement_;
+  bool hasPlacement_ = false;
 };
 
 }  // namespace vv

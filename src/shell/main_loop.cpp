@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/input.h"
+#include "shell/screenshot_key.h"
 #include "shell/text.h"
 
 namespace vv {
@@ -100,6 +101,7 @@ bool RunFrame(Shell& shell, const LoopHooks& hooks) {
   if (hooks.drawOverlay) hooks.drawOverlay();
 
   if (shell.PendingScreen == 0 && shell.SuppressPresent == 0) p.Flip();
+  HandleScreenshotKey(shell);
   p.Cls();
 
   if (p.CloseRequested() || shell.QuitRequested) {

@@ -1,0 +1,63 @@
+// F12 on the real loop: one 1024 by 768 PNG under screenshots/, and the
+// game's state just as without the key.
+
+#include "shell/screenshot_key.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "install/png_size.h"
+#include "script.h"
+#include "session.h"
+
+namespace vv {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string RunAndDump(const fs::path& dataDir, const std::string& script) {
+  PlaytestOptions options;
+  options.dataDir = dataDir;
+  PlaytestSession session(options);
+  std::string error;
+  EXPECT_TRUE(session.Start(error)) << error;
+  std::vector<ScriptCommand> commands;
+  EXPECT_TRUE(ParseScript(script, commands, error)) << error;
+  EXPECT_TRUE(session.Run(commands, error)) << error;
+  return session.StateJson();
+}
+
+TEST(ScreenshotKeyTest, F12SavesTheFrameAndChangesNothingElse) {
+  const fs::path dir = fs::path(::testing::TempDir()) / "vizid_screenshot_key_test";
+  fs::remove_all(dir);
+  const std::string withKey = RunAndDump(dir / "with", "seed 7\nwait 12\nclick 512 200\nkey 123\nwait 3\n");
+  const std::string without = RunAndDump(dir / "without", "seed 7\nwait 12\nclick 512 200\nwait 5\n");
+  EXPECT_EQ(withKey, without);
+
+  std::vector<fs::path> shots;
+  for (const auto& entry : fs::directory_iterator(dir / "with" / "screenshots"))
+    shots.push_back(entry.path());
+  ASSERT_EQ(shots.size(), 1u);
+  EXPECT_EQ(shots[0].extension(), ".png");
+  EXPECT_EQ(testing_png::PngSize(shots[0]), std::make_pair(1024, 768));
+  EXPECT_FALSE(fs::exists(dir / "without" / "screenshots"));
+  fs::remove_all(dir);
+}
+
+TEST(ScreenshotKeyTest, ShotsInTheSameSecondGetTheirOwnNames) {
+  const fs::path dir = fs::path(::testing::TempDir()) / "vizid_screenshot_name_test";
+  fs::create_directories(dir / "screenshots");
+  const std::time_t when = 1796601600;
+  const fs::path first = ScreenshotPath(dir, when);
+  EXPECT_EQ(first.parent_path(), dir / "screenshots");
+  std::ofstream(first).put('x');
+  const fs::path second = ScreenshotPath(dir, when);
+  EXPECT_NE(second, first);
+  EXPECT_EQ(second.stem().string(), first.stem().string() + "-2");
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vv
