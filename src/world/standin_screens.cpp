@@ -1,6 +1,7 @@
 // Plain screens standing in for the inventory, character sheet, combat,
-// loot and spell screens until they are built: each names itself and leads
-// back to exploration, so the world can be walked end to end.
+// loot, spell and saved-games screens until they are built: each names
+// itself and leads back to where it was entered from (exploration, or the
+// title for the saved games), so the game can be walked end to end.
 
 #include <string>
 
@@ -64,6 +65,13 @@ void RunLootStandin(Game& g) {
   SwitchScreen(g, SCREEN_WORLD);
 }
 
+void RunSavedGamesStandin(Game& g) {
+  DrawStandin(g, g.SaveMode == 1 ? "SAVE GAME" : "LOAD GAME", "PRESS ESCAPE TO RETURN");
+  if (!KeyHit(g, KEY_ESCAPE)) return;
+  g.SoundEvent = SOUND_CLICK;
+  SwitchScreen(g, SCREEN_MAIN_MENU);
+}
+
 }  // namespace
 
 void AddStandinScreens(Game& game, LoopHooks& hooks) {
@@ -72,6 +80,7 @@ void AddStandinScreens(Game& game, LoopHooks& hooks) {
   hooks.screens[SCREEN_SPELLS] = [&game] { RunHeroStandin(game, "SPELLS OF"); };
   hooks.screens[SCREEN_COMBAT] = [&game] { RunCombatStandin(game); };
   hooks.screens[SCREEN_LOOT] = [&game] { RunLootStandin(game); };
+  hooks.screens[SCREEN_SAVE_LOAD] = [&game] { RunSavedGamesStandin(game); };
 }
 
 }  // namespace vv
