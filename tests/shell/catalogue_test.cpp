@@ -2,12 +2,14 @@
 // handle tables filled with the right handle points, missing names as 0.
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cstring>
 #include <map>
 #include <set>
 
 #include "platform/fake_platform.h"
+#include "renderer_support.h"
 #include "shell/asset_catalogue.h"
 #include "shell/assets.h"
 #include "shell/embedded_assets.h"
@@ -138,22 +140,57 @@ TEST_F(LoadedAssetsTest, HandlePointsAreSetAtLoadTime) {
 }
 
 TEST(PictureLoadingTest, MaskColourBecomesTransparentAndStripsAreCut) {
-  FakePlatform platform;
-  Pixels px{120, 60, std::vector<std::uint8_t>(120 * 60 * 4, 250)};
-  px.rgba[0] = px.rgba[1] = px.rgba[2] = 255;  // one pure white pixel
-  platform.SetMaskColor(255, 255, 255);
-  const int image = platform.CreateImage(px, IMAGE_MASKED);
-  ASSERT_NE(image, 0);
-  EXPECT_EQ(platform.ImageWidth(image), 120);
-  platform.FreeImage(image);
-  EXPECT_EQ(platform.ImageWidth(image), 0);
+  // A strip of two 4 x 4 cells: the first blue, the second white on the
+  // left and green on the right. Its second frame, drawn over red on the
+  // real platform, shows red where it was white and nothing of the first.
+  std::vector<std::uint8_t> rgba(8 * 4 * 4);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      std::uint8_t* px = &rgba[static_cast<std::size_t>(y * 8 + x) * 4];
+      const bool white = x == 4 || x == 5;
+      px[0] = white ? 255 : 0;
+      px[1] = white || x >= 6 ? 255 : 0;
+      px[2] = white || x < 4 ? 255 : 0;
+      px[3] = 255;
+    }
+  }
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = 8;
+  image.height = 4;
+  image.format = PNG_FORMAT_RGBA;
+  std::vector<std::uint8_t> png(4096);
+  png_alloc_size_t size = png.size();
+  ASSERT_TRUE(png_image_write_to_memory(&image, png.data(), &size, 0, rgba.data(), 8 * 4, nullptr));
+  png.resize(size);
+
+  SdlPlatform p(HeadlessSdlOptions("software"));
+  std::string error;
+  ASSERT_TRUE(p.Init(error) && p.OpenGameDisplay(RendererChoice::OpenGL, "test", error)) << error;
+  p.RegisterAsset("data/gfx/strip.png", png);
+  p.SetMaskColor(255, 255, 255);
+  const int strip = p.LoadAnimImage("data/gfx/strip.png", 4, 4, 0, 2, IMAGE_MASKED);
+  ASSERT_EQ(p.ImageFrames(strip), 2);
+  ASSERT_EQ(p.ImageWidth(strip), 4);
+  Pixels red{8, 8, std::vector<std::uint8_t>(8 * 8 * 4, 0)};
+  for (std::size_t i = 0; i < red.rgba.size(); i += 4) red.rgba[i] = 200, red.rgba[i + 3] = 255;
+  p.DrawImage(p.CreateImage(red, 0), 100, 100);
+  p.DrawImage(strip, 100, 100, 1);
+  p.Flip();
+  Pixels shot;
+  ASSERT_TRUE(ReadBackFrame(p, shot));
+  auto colour = [&](int x, int y) {
+    const std::uint8_t* px = &shot.rgba[static_cast<std::size_t>(y * shot.width + x) * 4];
+    return px[0] * 0x10000 + px[1] * 0x100 + px[2];
+  };
+  for (int y = 100; y < 104; ++y) {
+    EXPECT_EQ(colour(100, y), 0xC80000) << y;  // white: see-through
+    EXPECT_EQ(colour(101, y), 0xC80000) << y;
+    EXPECT_EQ(colour(102, y), 0x00FF00) << y;  // green: kept
+    EXPECT_EQ(colour(103, y), 0x00FF00) << y;
+    EXPECT_EQ(colour(104, y), 0xC80000) << y;  // one cell wide
+  }
 }
-
-}  // namespace
-}  // namespace vv
-
-namespace vv {
-namespace {
 
 TEST(PictureLoadingTest, DamagedPicturesAreRefusedNotCrashedOn) {
   std::span<const std::uint8_t> png;
