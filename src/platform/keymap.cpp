@@ -2,8 +2,16 @@
 
 namespace vv {
 
-int VirtualKeyForScancode(SDL_Scancode sc) {
-  if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return 65 + (sc - SDL_SCANCODE_A);
+int VirtualKeyForKey(SDL_Scancode sc, SDL_Keycode sym) {
+  // Letters by the letter on the key in the player's layout: the "Y" of a
+  // yes/no question is the key labelled Y on a German keyboard too.
+  if (sym >= SDLK_a && sym <= SDLK_z) return 65 + (sym - SDLK_a);
+  const bool letterPlace = sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z;
+  // A key in a letter's place that types a sign (the "," where a US
+  // keyboard has M) is not that letter. Layouts without Latin letters keep
+  // the letters where a US keyboard has them.
+  if (letterPlace && sym > 0 && sym < 128) return 0;
+  if (letterPlace) return 65 + (sc - SDL_SCANCODE_A);
   if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return 49 + (sc - SDL_SCANCODE_1);
   if (sc >= SDL_SCANCODE_F1 && sc <= SDL_SCANCODE_F12) return 112 + (sc - SDL_SCANCODE_F1);
   if (sc >= SDL_SCANCODE_KP_1 && sc <= SDL_SCANCODE_KP_9) return 97 + (sc - SDL_SCANCODE_KP_1);

@@ -7,11 +7,34 @@
 #include <cstring>
 
 #include "platform/keymap.h"
+#include "platform/letterbox.h"
 #include "platform/sdl_audio.h"
 
 namespace vv {
+namespace {
 
-SdlPlatform::SdlPlatform(SdlOptions options) : options_(std::move(options)) {}
+class SystemClock final : public FrameClock {
+ public:
+  std::uint64_t Micros() override {
+    const Uint64 count = SDL_GetPerformanceCounter();
+    return count / frequency_ * 1000000 + count % frequency_ * 1000000 / frequency_;
+  }
+  void Sleep(std::uint64_t micros) override {
+    // The system's sleep oversleeps by up to a millisecond: the last one is
+    // spent looking at the clock.
+    if (micros > 1500) SDL_Delay(static_cast<Uint32>(micros / 1000 - 1));
+  }
+
+ private:
+  Uint64 frequency_ = SDL_GetPerformanceFrequency();
+};
+
+}  // namespace
+
+SdlPlatform::SdlPlatform(SdlOptions options)
+    : options_(std::move(options)),
+      systemClock_(std::make_unique<SystemClock>()),
+      pacer_(options_.clock ? *options_.clock : *systemClock_) {}
 
 SdlPlatform::~SdlPlatform() {
   mixer_.reset();
@@ -39,7 +62,8 @@ bool SdlPlatform::OpenWindow(std::string_view title, int w, int h, Uint32 flags,
                              std::string& error) {
   CloseWindow();
   const std::string name(title);
-  window_ = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
+  window_ = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                             flags & ~SDL_WINDOW_FULLSCREEN_DESKTOP);
   if (!window_) {
     error = std::string("Could not open a window: ") + SDL_GetError();
     return false;
@@ -57,6 +81,9 @@ bool SdlPlatform::OpenWindow(std::string_view title, int w, int h, Uint32 flags,
       return false;
     }
   }
+  if (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) CoverDisplay();
+  // A 60 Hz display is asked to wait for the vertical blank; whether it
+  // does is measured by the pacer.
   Uint32 rflags = SDL_RENDERER_TARGETTEXTURE;
   vsync_ = false;
   if (options_.paced) {
@@ -89,7 +116,8 @@ bool SdlPlatform::OpenWindow(std::string_view title, int w, int h, Uint32 flags,
   SetCanvasSize(w, h);
   ApplyViewport();
   Cls();
-  nextTick_ = 0;
+  displayWaits_ = vsync_;
+  pacer_.Restart(vsync_);
   return true;
 }
 
@@ -183,10 +211,42 @@ void SdlPlatform::ShowMessageBox(std::string_view title, std::string_view text) 
   }
 }
 
+void SdlPlatform::CoverDisplay() {
+  // Asking for full screen is a request to the window manager, and without
+  // one nothing happens: the window is first made as large as the display
+  // and put on it, so it covers the display either way.
+  SDL_Rect bounds{0, 0, 1024, 768};
+  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &bounds) != 0) return;
+  SDL_SetWindowBordered(window_, SDL_FALSE);
+  SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+  SDL_SetWindowSize(window_, bounds.w, bounds.h);
+  SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 void SdlPlatform::ToggleFullscreen() {
   if (!window_) return;
-  const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) {
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    SDL_SetWindowSize(window_, CanvasWidth(), CanvasHeight());
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    CoverDisplay();
+  }
+  WindowChanged();
+}
+
+void SdlPlatform::WindowChanged() {
+  // A new size or place may mean a new display, with its own pace.
+  pacer_.Restart(vsync_);
+  FollowPacing();
+}
+
+void SdlPlatform::FollowPacing() {
+  // Once the timer paces, the display must not wait as well.
+  const bool wait = vsync_ && pacer_.DisplayWaits();
+  if (renderer_ && wait != displayWaits_ && SDL_RenderSetVSync(renderer_, wait ? 1 : 0) == 0)
+    displayWaits_ = wait;
 }
 
 void SdlPlatform::PumpEvents() {
@@ -226,6 +286,10 @@ void SdlPlatform::PumpEvents() {
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested_ = true;
         // Keys released while another window had the focus would stay down.
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) ClearInputState();
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED || e.window.event == SDL_WINDOWEVENT_RESTORED) {
+          WindowChanged();
+        }
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
@@ -234,7 +298,13 @@ void SdlPlatform::PumpEvents() {
           if (!e.key.repeat) ToggleFullscreen();
           break;
         }
-        if (const int code = VirtualKeyForScancode(e.key.keysym.scancode)) change(code, down);
+        const SDL_Scancode sc = e.key.keysym.scancode;
+        int code = VirtualKeyForKey(sc, e.key.keysym.sym);
+        if (sc >= 0 && sc < SDL_NUM_SCANCODES) {
+          if (!down && keyOfScancode_[sc]) code = keyOfScancode_[sc];
+          keyOfScancode_[sc] = down ? static_cast<Uint8>(code) : 0;
+        }
+        if (code) change(code, down);
         break;
       }
       case SDL_MOUSEMOTION: {
@@ -267,46 +337,24 @@ void SdlPlatform::Cls() {
   SelectTarget(DrawTarget(), false);
 }
 
-void SdlPlatform::WaitForNextTick() {
-  const Uint64 freq = SDL_GetPerformanceFrequency();
-  const Uint64 period = freq / 60;
-  Uint64 now = SDL_GetPerformanceCounter();
-  if (nextTick_ == 0 || now > nextTick_ + period * 4) nextTick_ = now;  // start, or fell far behind
-  nextTick_ += period;
-  while (true) {
-    now = SDL_GetPerformanceCounter();
-    if (now >= nextTick_) break;
-    const Uint64 left_ms = (nextTick_ - now) * 1000 / freq;
-    if (left_ms > 1) SDL_Delay(static_cast<Uint32>(left_ms - 1));
-  }
-}
-
 void SdlPlatform::WaitFrameTimer() {
-  if (options_.paced) WaitForNextTick();
+  if (options_.paced) pacer_.WaitFrameTimer();
 }
 
 SDL_Rect SdlPlatform::PresentRect() const {
-  // The canvas as large as the window allows, keeping its shape, centred
-  // between black bars.
+  // The output's real size, asked for at every use: it is what the picture
+  // lands in, whatever size the window was asked to have.
   int ow = CanvasWidth(), oh = CanvasHeight();
   if (renderer_) SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-  const double scale = std::min(static_cast<double>(ow) / CanvasWidth(), static_cast<double>(oh) / CanvasHeight());
-  const int w = static_cast<int>(CanvasWidth() * scale + 0.5);
-  const int h = static_cast<int>(CanvasHeight() * scale + 0.5);
-  return SDL_Rect{(ow - w) / 2, (oh - h) / 2, w, h};
+  const Letterbox shown = FitCanvas(CanvasWidth(), CanvasHeight(), ow, oh);
+  return SDL_Rect{shown.x, shown.y, shown.w, shown.h};
 }
 
 void SdlPlatform::WindowToCanvas(int wx, int wy, int& cx, int& cy) const {
-  // Window points to output pixels (they differ on high-density displays),
-  // then into the canvas; clicks on the bars land on the nearest edge.
   int ww = 1, wh = 1, ow = 1, oh = 1;
   if (window_) SDL_GetWindowSize(window_, &ww, &wh);
   if (renderer_) SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-  const SDL_Rect shown = PresentRect();
-  const double px = static_cast<double>(wx) * ow / std::max(1, ww);
-  const double py = static_cast<double>(wy) * oh / std::max(1, wh);
-  cx = std::clamp(static_cast<int>((px - shown.x) * CanvasWidth() / std::max(1, shown.w)), 0, CanvasWidth() - 1);
-  cy = std::clamp(static_cast<int>((py - shown.y) * CanvasHeight() / std::max(1, shown.h)), 0, CanvasHeight() - 1);
+  WindowPointToCanvas(wx, wy, ww, wh, ow, oh, CanvasWidth(), CanvasHeight(), cx, cy);
 }
 
 void SdlPlatform::Flip() {
@@ -326,8 +374,12 @@ void SdlPlatform::Flip() {
   const bool scaled = shown.w != CanvasWidth() || shown.h != CanvasHeight();
   SDL_SetTextureScaleMode(canvas_, scaled ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   SDL_RenderCopy(renderer_, canvas_, nullptr, &shown);
-  if (options_.paced && !vsync_) WaitForNextTick();
+  if (options_.paced) pacer_.BeforePresent();
   SDL_RenderPresent(renderer_);
+  if (options_.paced) {
+    pacer_.AfterPresent();
+    FollowPacing();
+  }
   SelectTarget(DrawTarget(), false);
 }
 
@@ -481,10 +533,6 @@ void SdlPlatform::SetModuleVolume(int module, int volume) {
 int SdlPlatform::GetModuleVolume(int module) {
   return mixer_ ? mixer_->GetModuleVolume(module) : 0;
 }
-
-}  // namespace vv
-
-namespace vv {
 
 Platform::ModuleStatus SdlPlatform::GetModuleStatus(int module) {
   if (!mixer_) return {};

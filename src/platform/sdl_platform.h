@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "platform/frame_pacer.h"
 #include "platform/platform.h"
 #include "platform/window_placement.h"
 
@@ -20,6 +21,7 @@ struct SdlOptions {
   bool fullscreen = true;          // desktop full screen for the game display
   std::string forcedRenderDriver;  // empty: follow the player's choice
   bool keepLastFrame = false;      // keep a copy of the last presented frame for screenshots
+  FrameClock* clock = nullptr;     // what paces the frames; null: the system's clock
 };
 
 class SdlPlatform final : public Platform {
@@ -81,9 +83,11 @@ class SdlPlatform final : public Platform {
   bool OpenWindow(std::string_view title, int w, int h, Uint32 flags, const char* driver, std::string& error);
   void CloseWindow();
   void ToggleFullscreen();
-  void WaitForNextTick();
+  void CoverDisplay();
+  void WindowChanged();
+  void FollowPacing();
   void ApplyWindowPlacement();
-  SDL_Rect PresentRect() const;  // where the canvas lands in the window
+  SDL_Rect PresentRect() const;  // where the canvas lands in the renderer's output
   void WindowToCanvas(int wx, int wy, int& cx, int& cy) const;
 
   SdlOptions options_;
@@ -98,8 +102,13 @@ class SdlPlatform final : public Platform {
   // a press: the release waits for the next frame. Keys 0..255, then buttons.
   bool pressedThisFrame_[260] = {};
   bool releaseNextFrame_[260] = {};
-  bool vsync_ = false;
-  Uint64 nextTick_ = 0;
+  // The game's virtual-key number each key went down as, so its release
+  // matches even if the layout changed in between.
+  Uint8 keyOfScancode_[SDL_NUM_SCANCODES] = {};
+  bool vsync_ = false;         // the display was opened waiting for the vertical blank
+  bool displayWaits_ = false;  // and still does (the pacer may have turned that off)
+  std::unique_ptr<FrameClock> systemClock_;
+  FramePacer pacer_;
   bool videoStarted_ = false;
   WindowPlacement placement_;
   bool hasPlacement_ = false;

@@ -51,8 +51,9 @@ StartupOutcome RunStartup(Shell& shell, const StartupHooks& hooks, std::string& 
 
   const RendererChoice renderer = shell.StartupResult == 2 ? RendererChoice::Second : RendererChoice::OpenGL;
   if (!p.OpenGameDisplay(renderer, "Vizid of Vorgash", error)) return StartupOutcome::Failed;
-  // Our platform paces every present itself, so the loop never waits on the
-  // frame timer on top of it.
+  // Our platform paces every present itself (on the display's vertical
+  // blank when it measurably waits for it, else on the frame timer), so the
+  // loop never waits on the frame timer on top of it.
   shell.DriverMode = renderer == RendererChoice::OpenGL ? 0 : 1;
 
   p.SetMaskColor(255, 255, 255);
@@ -68,23 +69,20 @@ StartupOutcome RunStartup(Shell& shell, const StartupHooks& hooks, std::string& 
   ResetOptions(shell);
   ReadOptionsFile(shell);
 
-  // The black picture carries the text's band; load it with the fonts so
-  // the maker line can use it.
+  // The maker line needs only the fonts: it is drawn without a band.
   for (int i = 39; i >= 0; --i) {
     p.WaitFrameTimer();
     DrawMakerLine(shell, static_cast<float>(40 - i) / 40.0f);
-    if (i == 0) {
-      // With the last of those frames on screen, load everything else.
-      LoadGameImages(shell);
-      LoadGameSounds(shell);
-      if (hooks.initAudio) hooks.initAudio();
-      if (hooks.loadWorld && !hooks.loadWorld()) {
-        p.ShowMessageBox("Vizid of Vorgash", "Map file invalid!");
-        error = "Map file invalid!";
-        return StartupOutcome::Failed;
-      }
-    }
     Present(shell, hooks, "maker-in", 39 - i);
+  }
+  // With the last of those frames on screen, load everything else.
+  LoadGameImages(shell);
+  LoadGameSounds(shell);
+  if (hooks.initAudio) hooks.initAudio();
+  if (hooks.loadWorld && !hooks.loadWorld()) {
+    p.ShowMessageBox("Vizid of Vorgash", "Map file invalid!");
+    error = "Map file invalid!";
+    return StartupOutcome::Failed;
   }
   for (int i = 1; i <= 40; ++i) {
     p.WaitFrameTimer();

@@ -144,9 +144,11 @@ void WrapText(Shell& shell, int maxWidth, std::string_view text) {
   int line = 1;
   int width = 0;
   // The last space seen and how many characters its line had before it.
-  // They carry over to the next line: a word wider than a whole line starts
-  // again after the old space, so it fills the remaining lines with nothing
-  // rather than being split.
+  // They carry over to the next line, so a word wider than a whole line is
+  // never split: the scan goes back to the old space on every line, and each
+  // following line holds only the word's first characters, as many as the
+  // line before the space had (none when the text has no space at all). The
+  // game's own texts have no such word.
   std::ptrdiff_t spaceAt = -1;
   std::size_t charsToSpace = 0;
   std::size_t i = 0;

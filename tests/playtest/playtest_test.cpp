@@ -8,6 +8,7 @@
 
 #include "script.h"
 #include "session.h"
+#include "temp_folder.h"
 
 namespace vv {
 namespace {
@@ -54,8 +55,8 @@ TEST(ScriptTest, MalformedLinesNameTheirLineNumber) {
 }
 
 TEST(PlaytestSessionTest, StartsHeadlessIntoTheFadingMainMenuAndWritesShots) {
-  const auto dir = std::filesystem::temp_directory_path() / "vizid-playtest-test";
-  std::filesystem::remove_all(dir);
+  const TempFolder folder("vizid-playtest-test");
+  const std::filesystem::path& dir = folder.path();
   PlaytestOptions options;
   options.startupShots = dir / "startup";
   PlaytestSession session(options);
@@ -77,12 +78,11 @@ TEST(PlaytestSessionTest, StartsHeadlessIntoTheFadingMainMenuAndWritesShots) {
   EXPECT_NE(text.find("\"OptionFlags\":[1,1,1,1,1,1,0,0]"), std::string::npos) << text;
   // The data folder is the session's own temporary one, made at start-up.
   EXPECT_TRUE(std::filesystem::is_directory(session.game().DataDir / "saves"));
-  std::filesystem::remove_all(dir);
 }
 
 TEST(PlaytestSessionTest, MakerLineIsDrawnInOrangeAtTheCentre) {
-  const auto dir = std::filesystem::temp_directory_path() / "vizid-playtest-maker";
-  std::filesystem::remove_all(dir);
+  const TempFolder folder("vizid-playtest-maker");
+  const std::filesystem::path& dir = folder.path();
   PlaytestOptions options;
   options.startupShots = dir;
   PlaytestSession session(options);
@@ -105,7 +105,6 @@ TEST(PlaytestSessionTest, MakerLineIsDrawnInOrangeAtTheCentre) {
   }
   EXPECT_GT(orange, 2000);
   EXPECT_EQ(outside, 0);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

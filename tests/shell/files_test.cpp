@@ -2,7 +2,9 @@
 // short, long or missing file gives; writing through a temporary file.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -11,6 +13,7 @@
 #include "shell/file_io.h"
 #include "shell/options.h"
 #include "shell/startup_menu.h"
+#include "temp_folder.h"
 
 namespace vv {
 namespace {
@@ -20,12 +23,9 @@ using Bytes = std::vector<std::uint8_t>;
 class FilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("vizid-files-test-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
+    ASSERT_FALSE(dir.empty());
     shell.DataDir = dir;
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
 
   void Put(std::string_view name, const Bytes& bytes) {
     std::ofstream out(dir / name, std::ios::binary);
@@ -37,7 +37,8 @@ class FilesTest : public ::testing::Test {
     return bytes;
   }
 
-  std::filesystem::path dir;
+  const TempFolder folder{"vizid-files"};
+  const std::filesystem::path& dir = folder.path();
   FakePlatform platform;
   Shell shell{platform};
 };
@@ -133,9 +134,29 @@ TEST_F(FilesTest, AtomicWriteReplacesTheFileAndLeavesNothingBehind) {
   int files = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++files;
   EXPECT_EQ(files, 1);
-  // A folder that cannot be written keeps the old file whole.
   EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "x.bin", first));
   EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
+TEST_F(FilesTest, AWriteThatFailsPartWayKeepsTheOldFileWhole) {
+  const Bytes old{7, 7, 7, 7, 7, 7, 7, 7};
+  ASSERT_TRUE(WriteFileAtomically(dir / "x.bin", old));
+  // Files may grow to 16 bytes only: the write of 4000 stops part-way, as
+  // on a full disk.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 16;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteFileAtomically(dir / "x.bin", Bytes(4000, 1));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(Get("x.bin"), old);
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++files;
+  EXPECT_EQ(files, 1);
 }
 
 TEST(FileFuzz, RandomBytesNeverGiveAnythingButAValidFilesValues) {

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <random>
 
 #include "platform/fake_platform.h"
 #include "shell/assets.h"
@@ -15,6 +14,7 @@
 #include "shell/input.h"
 #include "shell/options.h"
 #include "shell/startup_menu.h"
+#include "temp_folder.h"
 
 namespace vv {
 namespace {
@@ -189,8 +189,18 @@ TEST_F(MenuTest, NothingReactsWhileTheMenuFadesIn) {
 }
 
 TEST_F(MenuTest, TitleVersionAndDrawOrder) {
+  shell.ConfirmKind = 2;  // with the quit dialog open, so it must come last
   Frame(menu);
   EXPECT_TRUE(Drew("V1.1"));
+  // Back to front: the tiled ground, the six buttons, the title, the
+  // version, the dialog.
+  std::vector<std::string> order;
+  for (const auto& d : platform.draws) {
+    if (d.name.empty() || d.name == "medfont.png" || d.name == "medfont2.png") continue;
+    if (order.empty() || order.back() != d.name) order.push_back(d.name);
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"menuback.png", "buttback.png", "titletext.png", "ver.png",
+                                             "board2.png"}));
   const auto title = platform.DrawsOf("titletext.png");
   ASSERT_EQ(title.size(), 1u);
   EXPECT_EQ(title[0].x, 512);
@@ -208,14 +218,12 @@ class OptionsTest : public MenuTest {
  protected:
   void SetUp() override {
     MenuTest::SetUp();
-    dir =
-        std::filesystem::temp_directory_path() / ("vizid-options-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
+    ASSERT_FALSE(dir.empty());
     shell.DataDir = dir;
     shell.StopMusicNow = [this] { ++musicStops; };
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::filesystem::path dir;
+  const TempFolder folder{"vizid-options"};
+  const std::filesystem::path& dir = folder.path();
   int musicStops = 0;
 };
 

@@ -1,8 +1,9 @@
-// The SDL platform's event handling: quick taps, key positions.
+// The SDL platform's event handling: quick taps, keyboard layouts.
 
 #include <gtest/gtest.h>
 
 #include "platform/headless_sdl.h"
+#include "platform/keymap.h"
 #include "platform/sdl_platform.h"
 
 namespace vv {
@@ -26,15 +27,16 @@ class SdlEventsTest : public ::testing::Test {
     SDL_PushEvent(&e);
   }
 
-  void PushKey(Uint32 type, SDL_Scancode sc) {
+  void PushKey(Uint32 type, SDL_Scancode sc, SDL_Keycode sym = SDLK_UNKNOWN) {
     SDL_Event e{};
     e.type = type;
     e.key.keysym.scancode = sc;
+    e.key.keysym.sym = sym;
     e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     SDL_PushEvent(&e);
   }
 
-  SdlPlatform platform{SdlOptions{false, false, "software", false}};
+  SdlPlatform platform{HeadlessSdlOptions("software")};
 };
 
 TEST_F(SdlEventsTest, AClickWithinOneFrameIsSeenForOneFrame) {
@@ -59,6 +61,49 @@ TEST_F(SdlEventsTest, AQuickKeyTapIsSeenAndKeysMapByPosition) {
   PushKey(SDL_KEYUP, SDL_SCANCODE_SEMICOLON);
   platform.PumpEvents();
   EXPECT_FALSE(platform.KeyDown(192));
+}
+
+TEST_F(SdlEventsTest, AKeyPressedAgainInTheFrameOfItsReleaseStaysHeld) {
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_SPACE);
+  PushKey(SDL_KEYUP, SDL_SCANCODE_SPACE);
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_SPACE);
+  platform.PumpEvents();
+  EXPECT_TRUE(platform.KeyDown(32));
+  platform.PumpEvents();
+  platform.PumpEvents();
+  EXPECT_TRUE(platform.KeyDown(32));
+}
+
+TEST_F(SdlEventsTest, ALetterKeyIsReleasedAsTheLetterItWentDownAs) {
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_Z, SDLK_y);  // German layout
+  platform.PumpEvents();
+  EXPECT_TRUE(platform.KeyDown('Y'));
+  EXPECT_FALSE(platform.KeyDown('Z'));
+  PushKey(SDL_KEYUP, SDL_SCANCODE_Z, SDLK_z);  // the layout switched while it was held
+  platform.PumpEvents();
+  EXPECT_FALSE(platform.KeyDown('Y'));
+  EXPECT_FALSE(platform.KeyDown('Z'));
+}
+
+TEST(KeymapTest, LettersGoByTheLayoutAndSignsByTheirPlace) {
+  // QWERTZ: Y and Z trade places; O-umlaut sits right of L, sharp s right of 0.
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_Z, SDLK_y), 'Y');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_Y, SDLK_z), 'Z');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_SEMICOLON, 0xF6), 192);
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_MINUS, 0xDF), 187);
+  // AZERTY: A and Q, Z and W trade places, M sits right of L, and the key
+  // where a US keyboard has M types a comma.
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_Q, SDLK_a), 'A');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_A, SDLK_q), 'Q');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_W, SDLK_z), 'Z');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_Z, SDLK_w), 'W');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_SEMICOLON, SDLK_m), 'M');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_M, SDLK_COMMA), 0);
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_1, SDLK_AMPERSAND), '1');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_COMMA, SDLK_SEMICOLON), 188);
+  // A layout without Latin letters keeps them where a US keyboard has them.
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_A, 0x444), 'A');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE), 27);
 }
 
 TEST_F(SdlEventsTest, AHeldButtonStaysDownUntilReleased) {

@@ -2,9 +2,8 @@
 // the stand-in screens behind them, the menu button and Escape, the quick
 // prompt, the health gauges and the help texts.
 
-#include <filesystem>
-
 #include "shell/text.h"
+#include "temp_folder.h"
 #include "world_test_support.h"
 
 namespace vv::test {
@@ -14,10 +13,12 @@ class DisplayTest : public WorldTest {
  protected:
   void SetUp() override {
     NewGame();
-    g().DataDir = std::filesystem::path(::testing::TempDir()) / "display_test_data";
+    g().DataDir = folder / "data";
     PlaceParty(3, 1, 256, 256);
     Frames(1);
   }
+
+  const TempFolder folder{"vizid-display"};
 };
 
 TEST_F(DisplayTest, HeroButtonsOpenTheHerosScreens) {

@@ -229,9 +229,13 @@ TEST_F(EventsTest, ATeleportOutOfTheWorldStaysAtItsEdge) {
   Press(KEY_RIGHT);
   EXPECT_EQ(Party(ScreenColumn), 3);
   EXPECT_EQ(g().CurrentLevel, 1);
-  // Back at the edge it stands on teleporter 2 again, which sends it on.
-  EXPECT_GE(Party(PartyX), 0);
-  EXPECT_LE(Party(PartyX), 992);
+  // Back at the edge it stands on teleporter 2 again, which sends it on:
+  // one step beyond teleporter 1, where it stays.
+  EXPECT_EQ(Party(PartyX), 320);
+  EXPECT_EQ(Party(PartyY), 256);
+  Frames(30);
+  EXPECT_EQ(Party(PartyX), 320);
+  EXPECT_EQ(Party(PartyY), 256);
 }
 
 TEST_F(EventsTest, EachAreaIsIntroducedOnce) {

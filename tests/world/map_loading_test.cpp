@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/startup.h"
+#include "temp_folder.h"
 #include "world_test_support.h"
 
 namespace vv::test {
@@ -92,7 +93,8 @@ TEST(MapStartupTest, ABadMapEndsTheProgramWithAMessageBox) {
     FakePlatform platform;
     platform.SetScriptedInput(true);
     auto game = std::make_unique<Game>(platform);
-    game->DataDir = std::filesystem::path(::testing::TempDir()) / "map_startup_test";
+    const TempFolder folder("vizid-map-startup");
+    game->DataDir = folder / "data";
     StartupHooks hooks = MakeStartupHooks(*game);
     const std::vector<std::uint8_t> bad = MapBytes(magic, 125001);
     const auto tables = hooks.initTables;

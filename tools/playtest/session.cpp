@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <random>
 
 #include "game/game_setup.h"
 #include "platform/headless_sdl.h"
@@ -10,14 +9,11 @@
 namespace vv {
 namespace {
 
+// A new folder of the session's own (two sessions never share one).
 std::filesystem::path MakeTempDir() {
-  std::random_device rd;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const auto dir = std::filesystem::temp_directory_path() / ("vizid-playtest-" + std::to_string(rd()));
-    std::error_code ec;
-    if (std::filesystem::create_directory(dir, ec)) return dir;
-  }
-  return std::filesystem::temp_directory_path() / "vizid-playtest";
+  std::string pattern = (std::filesystem::temp_directory_path() / "vizid-playtest-XXXXXX").string();
+  if (mkdtemp(pattern.data())) return pattern;
+  return {};
 }
 
 }  // namespace
@@ -42,6 +38,10 @@ bool PlaytestSession::Start(std::string& error) {
   game_ = std::make_unique<Game>(*platform_);
   if (options_.dataDir.empty()) {
     tempDir_ = MakeTempDir();
+    if (tempDir_.empty()) {
+      error = "cannot make a temporary folder";
+      return false;
+    }
     game_->DataDir = tempDir_ / "data";
   } else {
     game_->DataDir = options_.dataDir;

@@ -1,0 +1,37 @@
+#pragma once
+// A folder of the test's own under the system's temporary folder: its name
+// is made unique by mkdtemp, so the normal and the sanitizer suites (or two
+// runs of either) never meet in it. Removed with its contents at the end.
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace vv {
+
+class TempFolder {
+ public:
+  explicit TempFolder(std::string_view prefix = "vizid-test") {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
+    if (mkdtemp(pattern.data())) path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // Empty when the folder could not be made.
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace vv
