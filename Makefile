@@ -117,7 +117,7 @@ screenshots: build
 	  echo "== $$s"; ./$(BUILD)/vizid-playtest $$s || exit 1; \
 	done
 	@for f in docs/*.png; do \
-	  if command -v convert >/dev/null; then convert $$f -strip -colors 255 -define png:compression-level=9 $$f; fi; \
+	  if command -v convert >/dev/null; then convert $$f -strip -define png:compression-level=9 $$f; fi; \
 	done
 	@ls -l docs/*.png
 

@@ -156,7 +156,9 @@ bool SdlPlatform::OpenGameDisplay(RendererChoice renderer, std::string_view titl
   std::string driver = options_.forcedRenderDriver;
   if (driver.empty()) driver = renderer == RendererChoice::OpenGL ? "opengl" : "";
   if (driver.empty()) driver = SecondRendererLabel() == "DIRECT3D" ? "direct3d" : "software";
-  Uint32 flags = 0;
+  // On a high-density display the renderer then draws at the real pixel
+  // size; the letterbox and the mouse mapping already follow it.
+  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
   const char* video = SDL_GetCurrentVideoDriver();
   const bool headless = video && (std::strcmp(video, "offscreen") == 0 || std::strcmp(video, "dummy") == 0);
   const bool fullscreen = hasPlacement_ ? placement_.fullscreen : options_.fullscreen;
