@@ -15,7 +15,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run test test-fast test-san fuzz-build test-fuzz fuzz coverage
-.PHONY: contact-sheets audio-renders bench format clean install uninstall package screenshots
+.PHONY: contact-sheets audio-renders bench playthrough format clean install uninstall package screenshots
 
 all: build
 
@@ -91,6 +91,11 @@ contact-sheets: build
 audio-renders: build
 	./$(BUILD)/vizid-audiorender --all $(BUILD)/audio-renders --assets assets
 	@echo "Renders written to $(BUILD)/audio-renders"
+
+# The player bot over many seeds (SEEDS=N, default 50), report in build/playthrough.txt.
+SEEDS ?= 50
+playthrough: build
+	$(BUILD)/vizid-bot $(SEEDS) 1 | tee $(BUILD)/playthrough.txt
 
 bench: build
 	@for b in $(BUILD)/vizid-bench-*; do echo "== $$b"; $$b || exit 1; done

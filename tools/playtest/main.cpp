@@ -1,6 +1,9 @@
 // vizid-playtest: the real game, headless, driven by a script.
 //
-//   vizid-playtest [--renderer software|opengl] [--data DIR] [--startup-shots DIR] SCRIPT
+//   vizid-playtest [--fast] [--renderer software|opengl] [--data DIR] [--startup-shots DIR] SCRIPT
+//
+// --fast runs the same game without drawing anything: state dumps as usual,
+// `shot` lines are skipped.
 
 #include <cstdio>
 #include <fstream>
@@ -15,7 +18,9 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == "--renderer" && hasValue) {
+    if (arg == "--fast") {
+      options.fast = true;
+    } else if (arg == "--renderer" && hasValue) {
       options.renderer = argv[++i];
       if (options.renderer != "software" && options.renderer != "opengl") {
         std::fprintf(stderr, "vizid-playtest: the renderer is software or opengl\n");
@@ -33,9 +38,9 @@ int main(int argc, char** argv) {
     }
   }
   if (scriptPath.empty()) {
-    std::fprintf(
-        stderr,
-        "usage: vizid-playtest [--renderer software|opengl] [--data DIR] [--startup-shots DIR] SCRIPT\n");
+    std::fprintf(stderr,
+                 "usage: vizid-playtest [--fast] [--renderer software|opengl] [--data DIR] [--startup-shots "
+                 "DIR] SCRIPT\n");
     return 2;
   }
   std::ifstream in(scriptPath, std::ios::binary);

@@ -5,6 +5,7 @@
 
 #include "game/game_setup.h"
 #include "platform/headless_sdl.h"
+#include "platform/nodraw_platform.h"
 
 namespace vv {
 namespace {
@@ -20,7 +21,13 @@ std::filesystem::path MakeTempDir() {
 
 PlaytestSession::PlaytestSession(PlaytestOptions options) : options_(std::move(options)) {
   // Headless unless the caller chose otherwise.
-  platform_ = std::make_unique<SdlPlatform>(HeadlessSdlOptions(options_.renderer));
+  if (options_.fast) {
+    platform_ = std::make_unique<NoDrawPlatform>();
+  } else {
+    auto sdl = std::make_unique<SdlPlatform>(HeadlessSdlOptions(options_.renderer));
+    sdl_ = sdl.get();
+    platform_ = std::move(sdl);
+  }
   platform_->SetScriptedInput(true);
 }
 
@@ -34,7 +41,7 @@ PlaytestSession::~PlaytestSession() {
 }
 
 bool PlaytestSession::Start(std::string& error) {
-  if (!platform_->Init(error)) return false;
+  if (sdl_ && !sdl_->Init(error)) return false;
   game_ = std::make_unique<Game>(*platform_);
   if (options_.dataDir.empty()) {
     tempDir_ = MakeTempDir();
@@ -86,7 +93,7 @@ std::string PlaytestSession::StateJson() const {
 }
 
 bool PlaytestSession::Run(const std::vector<ScriptCommand>& commands, std::string& error) {
-  SdlPlatform& p = *platform_;
+  Platform& p = *platform_;
   for (const ScriptCommand& cmd : commands) {
     if (ended_) {
       error = "line " + std::to_string(cmd.line) + ": the game has ended";
@@ -131,6 +138,7 @@ bool PlaytestSession::Run(const std::vector<ScriptCommand>& commands, std::strin
         }
         break;
       case ScriptCommand::Shot:
+        if (options_.fast) break;  // nothing is drawn, so there is no picture to save
         if (!p.SaveScreenshot(cmd.text)) {
           error = "line " + std::to_string(cmd.line) + ": cannot write " + cmd.text;
           return false;

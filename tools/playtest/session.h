@@ -2,6 +2,8 @@
 // A headless game driven by script commands: the real start-up, loop and
 // screens on SDL's offscreen video driver with dummy audio, without frame
 // pacing. Used by the vizid-playtest program and by the scenario tests.
+// The fast mode runs the same start-up, loop and screens on a platform that
+// draws nothing (no screenshots then), for the bot and long runs.
 
 #include <filesystem>
 #include <memory>
@@ -20,6 +22,7 @@ struct PlaytestOptions {
   std::string renderer = "software";   // "software" or "opengl"
   std::filesystem::path dataDir;       // empty: a new temporary folder
   std::filesystem::path startupShots;  // empty: none; else PNGs of start-up frames
+  bool fast = false;                   // draw nothing: the no-draw platform instead of SDL
 };
 
 class PlaytestSession {
@@ -37,14 +40,15 @@ class PlaytestSession {
   bool Frames(int count);
 
   Game& game() { return *game_; }
-  SdlPlatform& platform() { return *platform_; }
+  Platform& platform() { return *platform_; }
   int LastSoundPlayed() const { return lastSound_; }
   std::string StateJson() const;
   bool Ended() const { return ended_; }
 
  private:
   PlaytestOptions options_;
-  std::unique_ptr<SdlPlatform> platform_;
+  std::unique_ptr<Platform> platform_;
+  SdlPlatform* sdl_ = nullptr;  // the same platform when it is SDL's
   std::unique_ptr<Game> game_;
   LoopHooks hooks_;
   std::filesystem::path tempDir_;
