@@ -36,7 +36,7 @@ class ScreenWalkTest : public ::testing::Test {
   }
 
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    SdlPlatform& p = session.platform();
+    Platform& p = session.platform();
     p.ScriptMouse(x, y);
     p.ScriptButton(button, true);
     session.Frames(1);
@@ -46,7 +46,7 @@ class ScreenWalkTest : public ::testing::Test {
   }
 
   void Key(int code) {
-    SdlPlatform& p = session.platform();
+    Platform& p = session.platform();
     p.ScriptKey(code, true);
     session.Frames(1);
     p.ScriptKey(code, false);
