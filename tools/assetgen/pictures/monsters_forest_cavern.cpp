@@ -358,24 +358,24 @@ void DrawCaveman(cairo_t* cr, Pose pose) {
     MotionArcs(cr, {-10, -250}, 130, -M_PI * 0.95, -M_PI * 0.62, 3, 14);
   } else {
     CaveClub(cr, {40, -12}, -0.08);
-    // Flat on his back, limbs flung wide so none crosses another: the
-    // figure reads at a glance even lying down.
+    // Flat on his back, arms flung back past his head and legs straight,
+    // so no limb crosses another and the figure reads at a glance.
     OnGround(
         cr, -M_PI / 2,
         [](cairo_t* c) {
           CavePose d;
           d.hip[0] = {-34, -96};
           d.hip[1] = {34, -96};
-          d.knee[0] = {-58, -50};
-          d.foot[0] = {-70, -4};
-          d.knee[1] = {60, -48};
-          d.foot[1] = {78, -6};
+          d.knee[0] = {-46, -50};
+          d.foot[0] = {-58, -4};
+          d.knee[1] = {48, -50};
+          d.foot[1] = {64, -4};
           d.shoulder[0] = {-66, -188};
           d.shoulder[1] = {66, -188};
-          d.elbow[0] = {-124, -214};
-          d.hand[0] = {-150, -262};
-          d.elbow[1] = {126, -206};
-          d.hand[1] = {168, -240};
+          d.elbow[0] = {-104, -246};
+          d.hand[0] = {-92, -296};
+          d.elbow[1] = {108, -240};
+          d.hand[1] = {104, -292};
           d.head = {0, -224};
           d.tilt = -0.2;
           CaveFigure(c, d, kDead);
