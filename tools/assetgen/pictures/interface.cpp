@@ -298,6 +298,22 @@ void DrawCaret(Canvas& c) {
       {.outline = 1, .offset = 1.5});
 }
 
+// A near-black, quiet face inside a thin framed plate: tinted by the game,
+// the frame takes the colour and the inside stays dark behind the text.
+void DarkFace(Canvas& c, double f) {
+  cairo_t* cr = c.cr();
+  const double w = c.width() - 2 * f, h = c.height() - 2 * f;
+  cairo_new_path(cr);
+  RoundRect(cr, f, f, w, h, 5);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, f, 0, f + h);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.08, 0.08, 0.08);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.03, 0.03, 0.03);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  Trim(cr, f + 0.5, f + 0.5, w - 1, h - 1, 5, Grey(150), 1);
+}
+
 // Scrollwork in the two upper corners of a framed plate only, where no text
 // runs below it.
 void UpperOrnaments(cairo_t* cr, double w, double inset, double size) {
@@ -324,6 +340,7 @@ void DrawBoard2(Canvas& c) {
   // A thin band and no top scrollwork, so the widest title ("END CURRENT
   // GAME", 323 pixels at half size) has the whole width.
   TextPlate(c, 0, 0, c.width(), c.height(), 10, 22, 4);
+  DarkFace(c, 6.5);
   cairo_t* cr = c.cr();
   for (int sx : {1, -1})
     CornerOrnament(cr, sx > 0 ? 9.0 : c.width() - 9.0, c.height() - 9.0, sx, -1, 20, Grey(200), Grey(150));
@@ -342,18 +359,8 @@ void DrawTalkMenu(Canvas& c) {
   // quiet inside, so the green text reads on black, not on olive. The frame
   // is thin: the text starts 13 pixels inside the left edge.
   TextPlate(c, 0, 0, c.width(), c.height(), 10, 23, 3);
-  cairo_t* cr = c.cr();
-  const double f = 6.5, w = c.width() - 2 * f, h = c.height() - 2 * f;
-  cairo_new_path(cr);
-  RoundRect(cr, f, f, w, h, 5);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, f, 0, f + h);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.08, 0.08, 0.08);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.03, 0.03, 0.03);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  Trim(cr, f + 0.5, f + 0.5, w - 1, h - 1, 5, Grey(150), 1);
-  Rule(cr, 60, c.width() - 60, 34);
+  DarkFace(c, 6.5);
+  Rule(c.cr(), 60, c.width() - 60, 34);
 }
 
 void DrawMonStat(Canvas& c) {
