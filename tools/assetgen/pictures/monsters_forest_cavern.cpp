@@ -666,13 +666,6 @@ void LizardLeg(cairo_t* cr, Pt hip, Pt knee, Pt foot, double r, bool near) {
   Rgb skin = near ? kLizard : Darker(kLizard, 0.3);
   MuscleLimb(cr, knee, foot, r * 0.85, r * 0.5, skin, 2.5, 1.25);
   MuscleLimb(cr, hip, knee, r * 1.2, r * 0.8, skin, 3, 1.35);
-  // Dark bands across the haunch, like the ones on the back.
-  for (int k = 0; k < 2; ++k) {
-    Pt p = Lerp(hip, knee, 0.3 + k * 0.3);
-    Fill(
-        cr, [&](cairo_t* c) { Ellipse(c, p.x, p.y, r * 0.35, r * 0.22); },
-        near ? kLizardBand : Darker(kLizardBand, 0.3), 0.7);
-  }
   // Splayed toes with dark claws, pointing ahead.
   for (int k = -1; k <= 1; ++k) {
     Pt toe = Polar(foot, M_PI + k * 0.45, r * 0.9);
