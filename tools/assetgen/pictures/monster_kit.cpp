@@ -85,7 +85,7 @@ void MusclePath(cairo_t* cr, Pt a, Pt b, double ra, double rb, double belly) {
                 at(0.7, -1, rb * 0.98),
                 at(0.3, -1, ra * (0.9 + (belly - 1) * 0.4)),
                 at(0.05, -1, ra * 0.95)},
-               0.8);
+               1.0);
 }
 
 void MuscleLimb(cairo_t* cr, Pt a, Pt b, double ra, double rb, Rgb c, double outline, double belly) {
