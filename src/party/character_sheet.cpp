@@ -42,6 +42,21 @@ void DrawPane(Game& game, int x, int y, int w, int h) {
   p.ResetDrawState();
 }
 
+// The bar's help panel tells how to reach the hero's other screens.
+void DrawBarHelp(Game& game) {
+  constexpr int HELP_X = 434, HELP_VALUE_X = 536, HELP_Y = 630;
+  Platform& p = game.platform;
+  p.SetColor(255, 255, 0);
+  DrawTextQuarter(game, HELP_X, HELP_Y, "Inventory..", 0);
+  DrawTextQuarter(game, HELP_X, HELP_Y + 20, "Spells...........", 0);
+  DrawTextQuarter(game, HELP_X, HELP_Y + 40, "Back..............", 0);
+  p.SetColor(255, 150, 0);
+  DrawTextQuarter(game, HELP_VALUE_X, HELP_Y, "Left-click", 0);
+  DrawTextQuarter(game, HELP_VALUE_X, HELP_Y + 20, "Middle-click", 0);
+  DrawTextQuarter(game, HELP_VALUE_X, HELP_Y + 40, "Escape", 0);
+  p.SetColor(255, 255, 255);
+}
+
 void DrawSheet(Game& game) {
   Platform& p = game.platform;
   const int h = game.SelectedHero;
@@ -87,6 +102,7 @@ void DrawSheet(Game& game) {
   p.SetColor(255, 255, 255);
 
   DrawPortraitBar(game, 255, 0, 0);
+  DrawBarHelp(game);
 }
 
 }  // namespace

@@ -78,6 +78,9 @@ TEST_F(SheetTest, ShowsTheRecord) {
   EXPECT_EQ(TextAt(43, 43), "Name");
   EXPECT_EQ(TextAt(275, 43), "OSRIC");
   EXPECT_EQ(TextAt(275, 93), "Sorcerer");
+  // The bar's help panel is filled, as on the other screens with the bar.
+  EXPECT_EQ(TextAt(536, 630), "Left-click");
+  EXPECT_EQ(TextAt(536, 670), "Escape");
   EXPECT_EQ(TextAt(275, 143), "2");
   EXPECT_EQ(TextAt(275, 243), "65");
   EXPECT_EQ(TextAt(275, 318), "16 / 16");

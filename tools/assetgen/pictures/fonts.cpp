@@ -71,6 +71,15 @@ double FontSizeFor(cairo_t* cr) {
   return 100.0 * kCapHeight / (y2 - y1);
 }
 
+// Scales the parts of a glyph's path below the baseline (y > 0) by k.
+void SqueezeBelowBaseline(cairo_path_t* path, double k) {
+  for (int i = 0; i < path->num_data; i += path->data[i].header.length)
+    for (int j = 1; j < path->data[i].header.length; ++j) {
+      double& y = path->data[i + j].point.y;
+      if (y > 0) y *= k;
+    }
+}
+
 // Builds the path of frame n inside its cell at (cx, cy), fitted to its width.
 void GlyphPath(cairo_t* cr, int n, double cx, double cy, double pad, double size) {
   const char* text = kGlyphChars[n];
@@ -87,12 +96,30 @@ void GlyphPath(cairo_t* cr, int n, double cx, double cy, double pad, double size
   cairo_new_path(cr);
   double avail = limit - 2 * pad - 1;
   double sx = std::min(1.0, avail / (x2 - x1));
-  double sy = 1.0;
+  double sy = 1.0, shiftY = 0;
   double top = kBaseline + y1;
   if (top < pad + 1) sy = (kBaseline - pad - 1) / (-y1);
   double bottom = kBaseline + y2;
-  if (bottom > kCell - pad - 1) sy = std::min(sy, (kCell - pad - 1 - kBaseline) / y2);
-  double shiftY = 0;
+  if (bottom > kCell - pad - 1 && n != 10) {
+    // A tail below the line (the Q's) is folded up under the baseline
+    // alone, so the letter keeps the full height of the other capitals.
+    SqueezeBelowBaseline(path, (kCell - pad - 1 - kBaseline) / y2);
+    y2 = kCell - pad - 1 - kBaseline;
+  }
+  if (n == 31 || n == 43) {
+    // The 1 keeps a narrower foot and the full stop a clear margin, so a
+    // quarter-size "V1.1" shows its point between the two ones.
+    double ink = n == 31 ? 14.0 : 9.0;
+    sx = ink / (x2 - x1);
+    if (n == 43) sy = sx;
+  }
+  if (n == 41) {
+    // The slash stands on the line at the capitals' height, narrow enough to
+    // leave the same gap to the characters on either side.
+    sy = kCapHeight / (y2 - y1);
+    sx = std::min(sx, 18.0 / (x2 - x1));
+    shiftY = -kCapHeight - y1 * sy;
+  }
   if (n == 10) {
     // The J of this face hangs below the line; squeeze it to sit with the other capitals.
     sy = (kCapHeight + 2) / (y2 - y1);

@@ -298,32 +298,69 @@ void DrawCaret(Canvas& c) {
       {.outline = 1, .offset = 1.5});
 }
 
-void DrawBoard(Canvas& c) {
-  TextPlate(c, 0, 0, c.width(), c.height(), 14, 21, 8, true);
+// A near-black, quiet face inside a thin framed plate: tinted by the game,
+// the frame takes the colour and the inside stays dark behind the text.
+void DarkFace(Canvas& c, double f) {
   cairo_t* cr = c.cr();
-  // Niche where the item's picture stands.
-  Well(cr, 300, 150, 220, 200, 8, Grey(48), 4);
-  Vignette(cr, 300, 150, 220, 200, 8, 0.3);
-  Trim(cr, 300, 150, 220, 200, 8, kTintMid, 2);
+  const double w = c.width() - 2 * f, h = c.height() - 2 * f;
+  cairo_new_path(cr);
+  RoundRect(cr, f, f, w, h, 5);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, f, 0, f + h);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.08, 0.08, 0.08);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.03, 0.03, 0.03);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  Trim(cr, f + 0.5, f + 0.5, w - 1, h - 1, 5, Grey(150), 1);
+}
+
+// Scrollwork in the two upper corners of a framed plate only, where no text
+// runs below it.
+void UpperOrnaments(cairo_t* cr, double w, double inset, double size) {
+  for (int sx : {1, -1})
+    CornerOrnament(cr, sx > 0 ? inset : w - inset, inset, sx, 1, size, Grey(200), Grey(150));
+}
+
+void DrawBoard(Canvas& c) {
+  // The lower left corner stays plain: the "Drink Potion" button is there.
+  TextPlate(c, 0, 0, c.width(), c.height(), 14, 21, 8);
+  cairo_t* cr = c.cr();
+  UpperOrnaments(cr, c.width(), 13.5, 40);
+  CornerOrnament(cr, c.width() - 13.5, c.height() - 13.5, -1, -1, 22, Grey(200), Grey(150));
+  // Niche where the item's picture stands, clear of the longest bonus texts
+  // on its left and centred where the game centres the picture (x 410).
+  Well(cr, 316, 150, 188, 200, 8, Grey(48), 4);
+  Vignette(cr, 316, 150, 188, 200, 8, 0.3);
+  Trim(cr, 316, 150, 188, 200, 8, kTintMid, 2);
   // Rule under the name, with a diamond in the middle.
   Rule(cr, 48, c.width() - 48, 50);
 }
 
 void DrawBoard2(Canvas& c) {
-  TextPlate(c, 0, 0, c.width(), c.height(), 12, 22, 7, true);
+  // A thin band and no top scrollwork, so the widest title ("END CURRENT
+  // GAME", 323 pixels at half size) has the whole width.
+  TextPlate(c, 0, 0, c.width(), c.height(), 10, 22, 4);
+  DarkFace(c, 6.5);
   cairo_t* cr = c.cr();
-  // The Y and N keys.
-  for (double kx : {135.0, 183.0}) {
-    Cel(cr, [&](cairo_t* c2) { RoundRect(c2, kx - 2, 103, 48, 48, 8); }, kTintMid,
+  for (int sx : {1, -1})
+    CornerOrnament(cr, sx > 0 ? 9.0 : c.width() - 9.0, c.height() - 9.0, sx, -1, 20, Grey(200), Grey(150));
+  // The Y and N keys, centred under the letters (x 157 and 205), with room
+  // between them for the slash at x 181.
+  for (double kx : {157.0, 205.0}) {
+    Cel(cr, [&](cairo_t* c2) { RoundRect(c2, kx - 17, 107, 34, 36, 6); }, kTintMid,
         {.outline = 1.2, .shade = 0.4, .light = 0.4, .offset = 2, .outlineDark = 0.7});
-    Well(cr, kx, 105, 44, 44, 6, Grey(40), 3);
+    Well(cr, kx - 15, 109, 30, 32, 5, Grey(40), 2.5);
   }
-  Rule(cr, 40, c.width() - 40, 44);
+  Rule(cr, 30, c.width() - 30, 48);
 }
 
 void DrawTalkMenu(Canvas& c) {
-  TextPlate(c, 0, 0, c.width(), c.height(), 14, 23, 5, true);
-  Rule(c.cr(), 30, c.width() - 30, 34);
+  // The game tints this box yellow: a bright metal frame around a near-black,
+  // quiet inside, so the green text reads on black, not on olive. The frame
+  // is thin: the text starts 13 pixels inside the left edge.
+  TextPlate(c, 0, 0, c.width(), c.height(), 10, 23, 3);
+  DarkFace(c, 6.5);
+  Rule(c.cr(), 60, c.width() - 60, 34);
 }
 
 void DrawMonStat(Canvas& c) {

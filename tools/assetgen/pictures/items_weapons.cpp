@@ -180,21 +180,22 @@ void Draw(Canvas& c, int n) {
       Cel(cr,
           [&](cairo_t* c2) {
             SmoothClosed(c2,
-                         {{cx - 5, h - 4},
-                          {cx - 6, h * 0.6},
-                          {cx - 17, h * 0.25},
-                          {cx - 12, 4},
-                          {cx + 13, 5},
-                          {cx + 18, h * 0.28},
-                          {cx + 6, h * 0.6},
-                          {cx + 5, h - 4}},
+                         {{cx - 4, h - 4},
+                          {cx - 5, h * 0.6},
+                          {cx - 11, h * 0.25},
+                          {cx - 8, 5},
+                          {cx + 8, 6},
+                          {cx + 11, h * 0.28},
+                          {cx + 5, h * 0.6},
+                          {cx + 4, h - 4}},
                          0.7);
           },
           Hex("#6a4428"), {.outline = 1.8});
-      for (Pt k : {Pt{cx - 14, 24}, Pt{cx + 15, 42}, Pt{cx - 15, 58}, Pt{cx + 12, 16}})
+      // The spikes stand out of the knobs and end inside the picture.
+      for (Pt k : {Pt{cx - 9, 24}, Pt{cx + 9, 42}, Pt{cx - 9, 58}, Pt{cx + 8, 16}})
         Cel(cr,
             [&](cairo_t* c2) {
-              Polygon(c2, {{k.x - 3, k.y - 4}, {k.x + (k.x < cx ? -7 : 7), k.y}, {k.x - 3, k.y + 4}});
+              Polygon(c2, {{k.x, k.y - 4}, {k.x + (k.x < cx ? -7 : 7), k.y}, {k.x, k.y + 4}});
             },
             Hex("#e8dcc0"), {.outline = 1});
       Cel(cr, [&](cairo_t* c2) { RoundRect(c2, cx - 8, h - 48, 16, 8, 3); }, Hex("#c8b080"),
@@ -256,23 +257,23 @@ void Draw(Canvas& c, int n) {
       Pole(cr, cx, 20, cx, h - 4, 7, kDarkWood);
       Cel(cr,
           [&](cairo_t* c2) {
-            Polygon(c2, {{cx, 1}, {cx + 4, 22}, {cx - 4, 22}});
+            Polygon(c2, {{cx, 4}, {cx + 4, 22}, {cx - 4, 22}});
           },
           kSteel, {.outline = 1.3});
       Cel(cr,
           [&](cairo_t* c2) {
             cairo_move_to(c2, cx + 2, 24);
-            cairo_curve_to(c2, cx + 14, 18, cx + 19, 20, cx + 19, 22);
-            cairo_line_to(c2, cx + 19, 52);
-            cairo_curve_to(c2, cx + 14, 52, cx + 8, 50, cx + 2, 46);
+            cairo_curve_to(c2, cx + 11, 18, cx + 15, 20, cx + 15, 23);
+            cairo_line_to(c2, cx + 15, 52);
+            cairo_curve_to(c2, cx + 11, 52, cx + 7, 50, cx + 2, 46);
             cairo_close_path(c2);
-            Polygon(c2, {{cx - 2, 30}, {cx - 17, 36}, {cx - 2, 40}});
+            Polygon(c2, {{cx - 2, 30}, {cx - 15, 36}, {cx - 2, 40}});
           },
           kSteel, {.outline = 1.4, .light = 0.4});
       Cel(cr, [&](cairo_t* c2) { RoundRect(c2, cx - 5, 54, 10, 6, 2); }, kGold, {.outline = 1.1});
       break;
     case 19:  // Giant Sword
-      Sword(cr, cx, h, 17, 38, Hex("#d0d8e4"), kGold, Hex("#6a1a1a"));
+      Sword(cr, cx, h, 17, 34, Hex("#d0d8e4"), kGold, Hex("#6a1a1a"));
       Gem(cr, cx, h - 6 - 0, 4, Hex("#e83a3a"));
       break;
     case 20: {  // Gargantuan Maul: gold-banded giant hammer with runes

@@ -61,6 +61,59 @@ void Limb(cairo_t* cr, Pt a, Pt b, double ra, double rb, Rgb c, double outline) 
       cr, [&](cairo_t* c2) { CapsulePath(c2, a, b, ra, rb); }, c, outline, 0.8);
 }
 
+void MusclePath(cairo_t* cr, Pt a, Pt b, double ra, double rb, double belly) {
+  double dx = b.x - a.x, dy = b.y - a.y, d = std::hypot(dx, dy);
+  if (d < 1e-6) {
+    CapsulePath(cr, a, b, ra, rb);
+    return;
+  }
+  Pt u{dx / d, dy / d}, n{-dy / d, dx / d};
+  auto at = [&](double t, double side, double r) {
+    Pt p = Lerp(a, b, t);
+    return Pt{p.x + n.x * side * r, p.y + n.y * side * r};
+  };
+  // One side swells into the muscle's belly, the other stays nearly
+  // straight; both pinch in towards the joint at b.
+  SmoothClosed(cr,
+               {{a.x - u.x * ra * 0.7, a.y - u.y * ra * 0.7},
+                at(0.05, 1, ra * 0.95),
+                at(0.38, 1, ra * belly),
+                at(0.78, 1, rb * 1.02),
+                at(1.0, 1, rb * 0.85),
+                {b.x + u.x * rb * 0.8, b.y + u.y * rb * 0.8},
+                at(1.0, -1, rb * 0.85),
+                at(0.7, -1, rb * 0.98),
+                at(0.3, -1, ra * (0.9 + (belly - 1) * 0.4)),
+                at(0.05, -1, ra * 0.95)},
+               1.0);
+}
+
+void MuscleLimb(cairo_t* cr, Pt a, Pt b, double ra, double rb, Rgb c, double outline, double belly) {
+  auto path = [&](cairo_t* c2) { MusclePath(c2, a, b, ra, rb, belly); };
+  Body(cr, path, c, outline, 0.9);
+  // A soft highlight along the swell and a shade line where it meets the joint.
+  double dx = b.x - a.x, dy = b.y - a.y, d = std::max(1e-6, std::hypot(dx, dy));
+  Pt n{-dy / d, dx / d};
+  Inside(
+      cr, path,
+      [&] {
+        Pt p = Lerp(a, b, 0.22), q = Lerp(a, b, 0.55);
+        Line(cr, p.x + n.x * ra * 0.55, p.y + n.y * ra * 0.55, q.x + n.x * ra * 0.6, q.y + n.y * ra * 0.6,
+             Lighter(c, 0.35), ra * 0.35, 0.45);
+        Pt e = Lerp(a, b, 0.74);
+        Stroke(
+            cr,
+            [&](cairo_t* c2) {
+              cairo_move_to(c2, e.x + n.x * rb * 0.9, e.y + n.y * rb * 0.9);
+              cairo_curve_to(c2, e.x + n.x * rb * 0.3 + dx / d * 6, e.y + n.y * rb * 0.3 + dy / d * 6,
+                             e.x - n.x * rb * 0.1 + dx / d * 4, e.y - n.y * rb * 0.1 + dy / d * 4,
+                             e.x - n.x * rb * 0.2, e.y - n.y * rb * 0.2);
+            },
+            Darker(c, 0.35), 2, 0.55);
+      },
+      c, outline);
+}
+
 std::vector<Pt> SampleCurve(const std::vector<Pt>& p, bool closed, int perSegment) {
   std::vector<Pt> out;
   const int n = int(p.size());

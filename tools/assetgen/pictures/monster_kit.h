@@ -56,6 +56,14 @@ void Inside(cairo_t* cr, const PathFn& path, const std::function<void()>& detail
 void CapsulePath(cairo_t* cr, Pt a, Pt b, double ra, double rb);
 void Limb(cairo_t* cr, Pt a, Pt b, double ra, double rb, Rgb c, double outline = 2.5);
 
+// A limb with a muscle's belly: one side swells to `belly` times the root
+// radius a third of the way down, then pinches into the joint at b, with a
+// highlight on the swell and a crease at the joint (arms and legs that are
+// not plain tubes).
+void MusclePath(cairo_t* cr, Pt a, Pt b, double ra, double rb, double belly = 1.3);
+void MuscleLimb(cairo_t* cr, Pt a, Pt b, double ra, double rb, Rgb c, double outline = 2.5,
+                double belly = 1.3);
+
 // Dense points along a smooth closed (or open) curve through `pts`.
 std::vector<Pt> SampleCurve(const std::vector<Pt>& pts, bool closed, int perSegment = 12);
 // Path of a closed curve whose edge bristles outwards in tufts (fur, mane,

@@ -257,12 +257,23 @@ void Chitin(cairo_t* cr, const PathFn& path, Pt spot, double r) {
       kAnt, 3);
 }
 
+// An insect leg in three plates of chitin: a thick, glossy thigh, a slimmer
+// shin and a hooked foot, each overlapping the next at the joint.
 void AntLeg(cairo_t* cr, Pt hip, Pt knee, Pt foot, double w, bool near) {
   Rgb c = near ? kAnt : Darker(kAnt, 0.3);
-  Limb(cr, hip, knee, w, w * 0.8, c, 2.5);
-  Limb(cr, knee, foot, w * 0.8, w * 0.35, c, 2.5);
-  Fill(
-      cr, [&](cairo_t* c2) { Ellipse(c2, knee.x, knee.y, w * 0.9, w * 0.9); }, Darker(c, 0.2));
+  Pt ankle = Lerp(knee, foot, 0.74);
+  Limb(cr, ankle, foot, w * 0.5, w * 0.32, Darker(c, 0.15), 2.2);
+  Limb(cr, knee, ankle, w * 0.85, w * 0.55, c, 2.5);
+  Limb(cr, hip, knee, w * 1.3, w * 0.9, c, 2.5);
+  // Gloss along the thigh and the shin.
+  Line(cr, Lerp(hip, knee, 0.2).x - w * 0.35, Lerp(hip, knee, 0.2).y - w * 0.3,
+       Lerp(hip, knee, 0.75).x - w * 0.3, Lerp(hip, knee, 0.75).y - w * 0.3, Lighter(c, 0.45), w * 0.3, 0.55);
+  Line(cr, Lerp(knee, ankle, 0.2).x - w * 0.2, Lerp(knee, ankle, 0.2).y, Lerp(knee, ankle, 0.7).x - w * 0.2,
+       Lerp(knee, ankle, 0.7).y, Lighter(c, 0.4), w * 0.18, 0.5);
+  // A spur at the ankle and the hooked claw of the foot.
+  double a = std::atan2(foot.y - ankle.y, foot.x - ankle.x);
+  Claw(cr, ankle, w * 0.3, w * 0.7, a + 0.7, Darker(c, 0.35));
+  Claw(cr, foot, w * 0.3, w * 0.8, a + 0.5, Darker(c, 0.4));
 }
 
 void AntBody(cairo_t* cr, Pose pose) {
@@ -313,6 +324,9 @@ void AntBody(cairo_t* cr, Pose pose) {
   // Near legs.
   AntLeg(cr, {thorax.x + 40, thorax.y + 14}, {thorax.x + 110, thorax.y - 40}, {thorax.x + 180, 0}, 11, true);
   AntLeg(cr, {thorax.x + 6, thorax.y + 18}, {thorax.x + 30, thorax.y - 50}, {thorax.x + 10, 0}, 11, true);
+  // The front leg stands out of the thorax, below and behind the head.
+  if (!atk)
+    AntLeg(cr, {thorax.x - 40, thorax.y + 16}, {thorax.x - 76, thorax.y - 20}, {thorax.x - 120, 0}, 11, true);
   // Head: a heavy, glossy wedge with mandibles, antennae and compound eyes.
   cairo_save(cr);
   cairo_translate(cr, head.x, head.y);
@@ -379,8 +393,6 @@ void AntBody(cairo_t* cr, Pose pose) {
     // A drop of acid at the jaws.
     Fill(
         cr, [&](cairo_t* c) { Ellipse(c, head.x - 90, head.y + 70, 7, 10); }, Hex("#b0f040"), 0.9);
-  } else {
-    AntLeg(cr, {thorax.x - 36, thorax.y + 14}, {thorax.x - 80, thorax.y - 50}, {thorax.x - 130, 0}, 11, true);
   }
 }
 }  // namespace

@@ -198,8 +198,8 @@ void CaveFigure(cairo_t* cr, const CavePose& p, Pose pose) {
   const bool atk = pose == kAttack, dead = pose == kDead;
   for (int i = 0; i < 2; ++i) {
     int side = i ? 1 : -1;
-    Limb(cr, p.hip[i], p.knee[i], 22, 18, kCaveSkin);
-    Limb(cr, p.knee[i], p.foot[i], 18, 14, kCaveSkin);
+    MuscleLimb(cr, p.knee[i], p.foot[i], 19, 12, kCaveSkin, 3, 1.3);
+    MuscleLimb(cr, p.hip[i], p.knee[i], 25, 17, kCaveSkin, 3, 1.25);
     Pt f = p.foot[i];
     Body(
         cr,
@@ -251,10 +251,13 @@ void CaveFigure(cairo_t* cr, const CavePose& p, Pose pose) {
       kPelt, 3);
   // Long, heavy arms.
   for (int i = 0; i < 2; ++i) {
-    Body(
-        cr, [&](cairo_t* c) { Ellipse(c, p.shoulder[i].x, p.shoulder[i].y, 26, 24); }, kCaveSkin, 3);
-    Limb(cr, p.shoulder[i], p.elbow[i], 22, 18, kCaveSkin);
-    Limb(cr, p.elbow[i], p.hand[i], 19, 16, kCaveSkin);
+    MuscleLimb(cr, p.elbow[i], p.hand[i], 21, 14, kCaveSkin, 3, 1.3);
+    MuscleLimb(cr, p.shoulder[i], p.elbow[i], 23, 17, kCaveSkin, 3, 1.35);
+    // The deltoid caps the upper arm.
+    MuscleLimb(
+        cr,
+        Polar(p.shoulder[i], std::atan2(p.shoulder[i].y - p.elbow[i].y, p.shoulder[i].x - p.elbow[i].x), 8),
+        Lerp(p.shoulder[i], p.elbow[i], 0.4), 26, 14, kCaveSkin, 3, 1.05);
     FurStrokes(cr, p.elbow[i].x - 14, p.elbow[i].y - 10, p.elbow[i].x + 14, p.elbow[i].y + 20, 9, M_PI / 2,
                kCaveHair, 1.8, 10, 105 + i, 0.5);
     // A big fist with its knuckles.
@@ -355,24 +358,29 @@ void DrawCaveman(cairo_t* cr, Pose pose) {
     MotionArcs(cr, {-10, -250}, 130, -M_PI * 0.95, -M_PI * 0.62, 3, 14);
   } else {
     CaveClub(cr, {40, -12}, -0.08);
-    OnGround(cr, -M_PI / 2, [](cairo_t* c) {
-      CavePose d;
-      d.hip[0] = {-34, -96};
-      d.hip[1] = {34, -96};
-      d.knee[0] = {-56, -52};
-      d.foot[0] = {-50, -6};
-      d.knee[1] = {74, -70};
-      d.foot[1] = {-20, -20};
-      d.shoulder[0] = {-66, -188};
-      d.shoulder[1] = {66, -188};
-      d.elbow[0] = {-96, -240};
-      d.hand[0] = {-80, -290};
-      d.elbow[1] = {70, -140};
-      d.hand[1] = {10, -130};
-      d.head = {-6, -220};
-      d.tilt = -0.3;
-      CaveFigure(c, d, kDead);
-    });
+    // Flat on his back, arms flung back past his head and legs straight,
+    // so no limb crosses another and the figure reads at a glance.
+    OnGround(
+        cr, -M_PI / 2,
+        [](cairo_t* c) {
+          CavePose d;
+          d.hip[0] = {-34, -96};
+          d.hip[1] = {34, -96};
+          d.knee[0] = {-46, -50};
+          d.foot[0] = {-58, -4};
+          d.knee[1] = {48, -50};
+          d.foot[1] = {64, -4};
+          d.shoulder[0] = {-66, -188};
+          d.shoulder[1] = {66, -188};
+          d.elbow[0] = {-104, -246};
+          d.hand[0] = {-92, -296};
+          d.elbow[1] = {108, -240};
+          d.hand[1] = {104, -292};
+          d.head = {0, -224};
+          d.tilt = -0.2;
+          CaveFigure(c, d, kDead);
+        },
+        4, 0.86);
     DizzyStars(cr, {-130, -100}, 44, 3);
   }
   cairo_restore(cr);
@@ -656,8 +664,8 @@ const Rgb kLizard = Hex("#c08038"), kLizardBand = Hex("#5a3a1e"), kLizardBelly =
 // Seen from the side, facing left (towards the heroes' side of the screen).
 void LizardLeg(cairo_t* cr, Pt hip, Pt knee, Pt foot, double r, bool near) {
   Rgb skin = near ? kLizard : Darker(kLizard, 0.3);
-  Limb(cr, hip, knee, r, r * 0.8, skin);
-  Limb(cr, knee, foot, r * 0.8, r * 0.55, skin);
+  MuscleLimb(cr, knee, foot, r * 0.85, r * 0.5, skin, 2.5, 1.25);
+  MuscleLimb(cr, hip, knee, r * 1.2, r * 0.8, skin, 3, 1.35);
   // Splayed toes with dark claws, pointing ahead.
   for (int k = -1; k <= 1; ++k) {
     Pt toe = Polar(foot, M_PI + k * 0.45, r * 0.9);

@@ -833,9 +833,12 @@ void DemonFigure(cairo_t* cr, Pose pose) {
   // Goat legs with hooves.
   for (int side : {-1, 1}) {
     Pt hip{side * 62.0, -200}, knee{side * 96.0, -128}, ankle{side * 72.0, -64}, hoof{side * 80.0, -20};
-    Limb(cr, hip, knee, 42, 32, kDemonSkin);
-    Limb(cr, knee, ankle, 30, 20, kDemonSkin);
-    Limb(cr, ankle, hoof, 20, 18, kDemonSkin);
+    // A goat's hock: a heavy haunch, a lean shank bent back, a short pastern.
+    MuscleLimb(cr, ankle, hoof, 19, 16, kDemonSkin, 3, 1.1);
+    MuscleLimb(cr, knee, ankle, 30, 19, kDemonSkin, 3, 1.25);
+    MuscleLimb(cr, hip, knee, 46, 30, kDemonSkin, 3, 1.3);
+    FurStrokes(cr, ankle.x - 20, ankle.y - 24, ankle.x + 20, ankle.y + 10, 14, M_PI / 2,
+               Darker(kDemonSkin, 0.45), 2, 12, 1500 + side, 0.6);
     Body(
         cr,
         [&](cairo_t* c) {
@@ -911,8 +914,8 @@ void DemonFigure(cairo_t* cr, Pose pose) {
       el = side < 0 ? Pt{-230, -400} : Pt{150, -260};
       hand = side < 0 ? Pt{-210, -490} : Pt{40, -250};
     }
-    Limb(cr, sh, el, 34, 28, kDemonSkin);
-    Limb(cr, el, hand, 28, 22, kDemonSkin);
+    MuscleLimb(cr, el, hand, 29, 20, kDemonSkin, 3, 1.3);
+    MuscleLimb(cr, sh, el, 36, 26, kDemonSkin, 3, 1.35);
     double dir = std::atan2(hand.y - el.y, hand.x - el.x);
     Body(
         cr, [&](cairo_t* c) { Ellipse(c, hand.x, hand.y, 26, 24); }, kDemonSkin, 3);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "panels.h"
 #include "picture_table.h"
@@ -276,12 +277,18 @@ void DrawHero(Canvas& canvas, const Hero& h) {
     case Hair::kFlatTop:
       Cel(cr,
           [&](cairo_t* c) {
-            Polygon(c, {{cx - w - 1, cy - 6},
-                        {cx - w + 1, cy - hh - 2},
-                        {cx + w - 1, cy - hh - 2},
-                        {cx + w + 1, cy - 6},
-                        {cx + w * 0.8, cy - hh * 0.55},
-                        {cx - w * 0.8, cy - hh * 0.55}});
+            // A bristly top of short tufts, so it reads as hair cut
+            // short, never as a picture cut off.
+            std::vector<Pt> outline = {{cx - w - 1, cy - 6}, {cx - w + 1, cy - hh + 1}};
+            for (int k = -4; k <= 4; ++k) {
+              outline.push_back({cx + k * (w - 1) / 4.0, cy - hh - 5 + std::abs(k) * 0.6});
+              if (k < 4) outline.push_back({cx + (k + 0.5) * (w - 1) / 4.0, cy - hh});
+            }
+            outline.insert(outline.end(), {{cx + w - 1, cy - hh + 1},
+                                           {cx + w + 1, cy - 6},
+                                           {cx + w * 0.8, cy - hh * 0.55},
+                                           {cx - w * 0.8, cy - hh * 0.55}});
+            Polygon(c, outline);
           },
           h.hair, {.outline = 1.8});
       for (int k = -4; k <= 4; ++k)
@@ -319,16 +326,18 @@ void DrawHero(Canvas& canvas, const Hero& h) {
       Cel(cr, [&](cairo_t* c) { Ellipse(c, cx, cy - hh * 0.72, w + 14, 7); }, h.trim, {.outline = 2});
       Cel(cr,
           [&](cairo_t* c) {
+            // The tip folds over to the side, so the whole hat stays
+            // inside the portrait.
             SmoothOpen(c, {{cx - w + 2, cy - hh * 0.75},
-                           {cx - 6, cy - hh - 18},
-                           {cx + 10, cy - hh - 34},
-                           {cx + 26, cy - hh - 28}});
-            cairo_line_to(c, cx + 8, cy - hh - 16);
+                           {cx - 4, cy - hh - 12},
+                           {cx + 12, cy - hh - 19},
+                           {cx + 32, cy - hh - 12}});
+            cairo_line_to(c, cx + 12, cy - hh - 7);
             cairo_line_to(c, cx + w - 2, cy - hh * 0.75);
             cairo_close_path(c);
           },
           h.trim, {.outline = 2});
-      for (Pt s : {Pt{cx - 4, cy - hh - 8}, Pt{cx + 8, cy - hh - 20}, Pt{cx + 10, cy - hh - 4}})
+      for (Pt s : {Pt{cx - 4, cy - hh - 6}, Pt{cx + 8, cy - hh - 13}, Pt{cx + 10, cy - hh - 2}})
         Fill(
             cr,
             [&](cairo_t* c) {

@@ -117,6 +117,67 @@ TEST(Pictures, GlyphsStayInsideTheirAdvanceWidth) {
   }
 }
 
+// Ink rows of one glyph frame of a strip: top and bottom, -1 when empty.
+std::pair<int, int> InkRows(const RgbaImage& img, int n) {
+  int cx = (n % 7) * 60, cy = (n / 7) * 60, top = -1, bottom = -1;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 60; ++x)
+      if (img.At(cx + x, cy + y)[3] >= 128) {
+        if (top < 0) top = y;
+        bottom = y;
+      }
+  return {top, bottom};
+}
+
+// Every capital stands as tall as the H (a Q folded small reads as a
+// lowercase q) and digits and the slash stay within the capitals' height.
+TEST(Pictures, CapitalsShareOneHeight) {
+  const RgbaImage& img = Drawn().at("medfont.png");
+  auto [capTop, baseline] = InkRows(img, 8);  // H
+  for (int n = 1; n <= 41; ++n) {
+    if (n == 40 || (n >= 27 && n <= 29)) continue;  // the ? and the marks over Å Ä Ö
+    auto [top, bottom] = InkRows(img, n);
+    EXPECT_LE(std::abs(top - capTop), 2) << "frame " << n;
+    EXPECT_GE(bottom, baseline - 2) << "frame " << n;
+    if (n != 17) {  // only the Q's tail dips below the line
+      EXPECT_LE(bottom, baseline + 3) << "frame " << n;
+    }
+  }
+}
+
+// A quarter-size "1.1": the full stop stands apart from both ones.
+TEST(Pictures, FullStopKeepsAGapToItsNeighbours) {
+  const RgbaImage& img = Drawn().at("medfont2.png");
+  auto columns = [&](int n) {
+    int cx = (n % 7) * 60, cy = (n / 7) * 60, left = 60, right = -1;
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 60; ++x)
+        if (img.At(cx + x, cy + y)[3] >= 128) left = std::min(left, x), right = std::max(right, x);
+    return std::pair{left, right};
+  };
+  auto [oneLeft, oneRight] = columns(31);
+  auto [dotLeft, dotRight] = columns(43);
+  // Gaps in full-size pixels, including the 2-pixel spacing; 6 is about 1.5 at quarter size.
+  EXPECT_GE(kGlyphWidths[31] - oneRight + 2 + dotLeft, 6);
+  EXPECT_GE(kGlyphWidths[43] - dotRight + 2 + oneLeft, 6);
+  EXPECT_GE(dotRight - dotLeft, 6);
+}
+
+// Weapons and portraits end inside their pictures: nothing opaque touches an edge
+// where the game would show it cut off.
+TEST(Pictures, WeaponsAndPortraitsAreNotCutOff) {
+  for (const auto& [name, img] : Drawn()) {
+    bool weapon = name.rfind("item_a", 0) == 0, face = name.rfind("face_", 0) == 0;
+    if (!weapon && !face) continue;
+    int touching = 0;
+    for (int x = 0; x < img.width; ++x) touching += img.At(x, 0)[3] >= 128;
+    if (weapon)
+      for (int y = 0; y < img.height; ++y)
+        touching += (img.At(0, y)[3] >= 128) + (img.At(img.width - 1, y)[3] >= 128);
+    EXPECT_EQ(touching, 0) << name;
+  }
+}
+
 TEST(Pictures, DrawingTwiceGivesIdenticalPixels) {
   for (const char* name : {"medfont2.png", "comback_3.png", "monster_16a.png", "tile2_30.png", "spell_5.png",
                            "face_7.png", "menuback.png", "item_a20.png"}) {
