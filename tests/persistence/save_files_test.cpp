@@ -303,7 +303,10 @@ struct FailingWriter {
     if (writes < failAt || (!crash && writes > failAt)) return WriteFileAtomically(path, bytes);
     std::filesystem::path temp = path;
     temp += ".tmp";
-    std::ofstream(temp, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 100);
+    // Half of what was asked, as a write cut short would leave (the slot
+    // file is shorter than a fixed count would assume).
+    std::ofstream(temp, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size() / 2));
     return false;
   }
 };
