@@ -8,6 +8,7 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <string>
 
 #include "platform/fake_platform.h"
 #include "renderer_support.h"
@@ -81,21 +82,25 @@ class LoadedAssetsTest : public ::testing::Test {
   Shell shell{platform};
 };
 
-TEST_F(LoadedAssetsTest, TriedRangesLeaveZeroWhereNoFileExists) {
-  EXPECT_NE(shell.TileImages[1][25], 0);
-  EXPECT_EQ(shell.TileImages[1][26], 0);
-  EXPECT_NE(shell.TileImages[2][40], 0);
-  EXPECT_EQ(shell.TileImages[2][41], 0);
-  EXPECT_EQ(shell.TileImages[2][100], 0);
-  EXPECT_NE(shell.DropSounds[25], 0);
-  EXPECT_EQ(shell.DropSounds[26], 0);
-  EXPECT_NE(shell.UseSounds[1], 0);
-  EXPECT_EQ(shell.UseSounds[2], 0);
-  EXPECT_NE(shell.HitSounds[0], 0);
-  EXPECT_EQ(shell.HitSounds[13], 0);
-  EXPECT_NE(shell.ItemImages[1][20], 0);
-  EXPECT_EQ(shell.ItemImages[1][21], 0);
-  EXPECT_EQ(shell.FaceImages[8], 0);
+TEST_F(LoadedAssetsTest, TriedRangesLoadExactlyTheCataloguedFiles) {
+  // A handle is set where the catalogue lists the file and 0 where it does not.
+  const auto listed = [](const std::string& name) { return FindCatalogueEntry(name) != nullptr; };
+  const auto n = [](int i) { return std::to_string(i); };
+  for (int kind = 1; kind <= 2; ++kind) {
+    for (int i = 1; i <= 100; ++i) {
+      const std::string name = "data/gfx/tile" + n(kind) + "_" + n(i) + ".png";
+      EXPECT_EQ(shell.TileImages[kind][i] != 0, listed(name)) << name;
+    }
+  }
+  for (int i = 1; i <= 10; ++i)
+    EXPECT_EQ(shell.FaceImages[i] != 0, listed("data/gfx/face_" + n(i) + ".png")) << i;
+  for (int i = 1; i <= 50; ++i) {
+    EXPECT_EQ(shell.DropSounds[i] != 0, listed("data/sfx/drop_" + n(i) + ".wav")) << i;
+    EXPECT_EQ(shell.UseSounds[i] != 0, listed("data/sfx/use_" + n(i) + ".wav")) << i;
+  }
+  for (int i = 0; i <= 20; ++i)
+    EXPECT_EQ(shell.HitSounds[i] != 0, listed("data/sfx/hit_" + n(i) + ".wav")) << i;
+  EXPECT_NE(shell.HitSounds[0], 0);  // bare hands have a sound
   EXPECT_EQ(platform.LoadImage("data/gfx/nothing.png", IMAGE_MASKED), 0);
   platform.DrawImage(0, 1, 1);  // handle 0 draws nothing
   EXPECT_TRUE(platform.draws.empty());
