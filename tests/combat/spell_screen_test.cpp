@@ -17,6 +17,7 @@
 #include "game/game_setup.h"
 #include "party/hero_record.h"
 #include "platform/fake_platform.h"
+#include "playtest_support.h"
 #include "session.h"
 #include "shell/assets.h"
 #include "shell/input.h"
@@ -168,16 +169,8 @@ TEST(SpellScreenShots, ASorcererOfLevelTwentyOne) {
   PlaytestSession session{PlaytestOptions{}};
   std::string error;
   ASSERT_TRUE(session.Start(error)) << error;
-  std::filesystem::path folder;
-  if (const char* dir = std::getenv("VIZID_SHOTS")) {
-    folder = dir;
-    std::filesystem::create_directories(folder);
-  }
-  auto run = [&](const std::string& script) {
-    std::vector<ScriptCommand> commands;
-    ASSERT_TRUE(ParseScript(script, commands, error)) << error;
-    ASSERT_TRUE(session.Run(commands, error)) << error;
-  };
+  const std::filesystem::path folder = test::ShotsFolder();
+  auto run = [&](const std::string& script) { test::RunScript(session, script); };
   auto shot = [&](const char* name) {
     if (!folder.empty()) run("shot " + (folder / name).string() + "\n");
   };

@@ -15,6 +15,7 @@
 #include "ending/ending_story.h"
 #include "game/game_setup.h"
 #include "platform/fake_platform.h"
+#include "playtest_support.h"
 #include "session.h"
 #include "shell/assets.h"
 #include "shell/main_loop.h"
@@ -175,17 +176,9 @@ TEST(EndingScenario, FromTheFinalBattleBackToTheTitle) {
   PlaytestSession session{PlaytestOptions{}};
   std::string error;
   ASSERT_TRUE(session.Start(error)) << error;
-  std::filesystem::path folder;
-  if (const char* dir = std::getenv("VIZID_SHOTS")) {
-    folder = dir;
-    std::filesystem::create_directories(folder);
-  }
+  const std::filesystem::path folder = test::ShotsFolder();
   Game& g = session.game();
-  auto run = [&](const std::string& script) {
-    std::vector<ScriptCommand> commands;
-    ASSERT_TRUE(ParseScript(script, commands, error)) << error;
-    ASSERT_TRUE(session.Run(commands, error)) << error;
-  };
+  auto run = [&](const std::string& script) { test::RunScript(session, script); };
   auto shot = [&](const char* name) {
     if (!folder.empty()) run("shot " + (folder / name).string() + "\n");
   };

@@ -15,6 +15,7 @@
 #include "items/inventory_grid.h"
 #include "items/item_database.h"
 #include "party/hero_record.h"
+#include "playtest_support.h"
 #include "session.h"
 #include "shell/menus.h"
 
@@ -26,10 +27,7 @@ class ItemShotsTest : public ::testing::Test {
   void SetUp() override {
     std::string error;
     ASSERT_TRUE(session.Start(error)) << error;
-    if (const char* dir = std::getenv("VIZID_SHOTS")) {
-      folder = dir;
-      std::filesystem::create_directories(folder);
-    }
+    folder = test::ShotsFolder();
     ResetGameTables(g());
     const char* names[3] = {"", "BRUTUS", "SELWYN"};
     for (int h = 1; h <= 2; ++h) {

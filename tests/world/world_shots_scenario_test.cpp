@@ -12,6 +12,7 @@
 
 #include "combat/combat.h"
 #include "game/game_setup.h"
+#include "playtest_support.h"
 #include "session.h"
 #include "world/exploration.h"
 #include "world/world_screen.h"
@@ -24,10 +25,7 @@ class WorldShotsTest : public ::testing::Test {
   void SetUp() override {
     std::string error;
     ASSERT_TRUE(session.Start(error)) << error;
-    if (const char* dir = std::getenv("VIZID_SHOTS")) {
-      folder = dir;
-      std::filesystem::create_directories(folder);
-    }
+    folder = test::ShotsFolder();
   }
   Game& g() { return session.game(); }
 
