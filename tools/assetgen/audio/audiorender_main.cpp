@@ -68,15 +68,17 @@ std::vector<std::string> ModuleNames() {
 // clashes and top partial; per effect family the loudness spread; the
 // closest pairs of monster voices. With a folder of files written by
 // --game-files, measures those instead of building afresh.
-int Measure(const fs::path& assets, const fs::path& filesDir) {
+int Measure(const fs::path& assets, const fs::path& filesDir, const std::string& only = {}) {
   std::printf("%-8s %7s %7s %7s %6s %7s %11s %8s %7s  %s\n", "module", "bytes", "game dB", "peak dB", "<60Hz",
               "lead dB", "clashes", "top kHz", "alias", "top partial from");
   for (const std::string& name : ModuleNames()) {
+    if (!only.empty() && name != only) continue;
     const vv::gen::ModuleMeasures m = vv::gen::MeasureGameModule(name, assets, filesDir);
     std::printf("%-8s %7zu %7.1f %7.1f %5.1f%% %7.1f %4d/%-3d%3.0f%% %8.1f %7.0f  %s\n", name.c_str(),
                 m.bytes, m.gameRmsDb, m.gamePeakDb, 100 * m.below60, m.leadToMixDb, m.clashes, m.leadOnsets,
                 100 * m.ClashRate(), m.topPartialHz / 1000, m.aliasedDb, m.topWhere.c_str());
   }
+  if (!only.empty()) return 0;
   std::map<std::string, std::vector<std::pair<double, std::string>>> families;
   std::vector<std::pair<std::string, std::vector<double>>> voices;
   for (const std::string& name : vv::gen::SoundNames()) {
@@ -136,6 +138,9 @@ int main(int argc, char** argv) {
   }
   try {
     if (!args.empty() && args[0] == "--measure" && args.size() <= 2) {
+      const auto names = ModuleNames();
+      if (args.size() == 2 && std::find(names.begin(), names.end(), args[1]) != names.end())
+        return Measure(assets, {}, args[1]);
       return Measure(assets, args.size() == 2 ? fs::path(args[1]) : fs::path());
     }
     if (args.size() == 2 && args[0] == "--all") {
@@ -176,6 +181,6 @@ int main(int argc, char** argv) {
                "usage: vizid-audiorender NAME OUT.wav [--assets DIR]\n"
                "       vizid-audiorender --all OUTDIR [--assets DIR]\n"
                "       vizid-audiorender --game-files OUTDIR [--assets DIR]\n"
-               "       vizid-audiorender --measure [GAME-FILES-DIR] [--assets DIR]\n");
+               "       vizid-audiorender --measure [GAME-FILES-DIR | MODULE] [--assets DIR]\n");
   return 2;
 }

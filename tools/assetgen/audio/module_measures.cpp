@@ -84,51 +84,129 @@ std::vector<std::int16_t> RenderPass(const std::vector<std::uint8_t>& xm, const 
   return audio;
 }
 
-// Semitone clashes at the lead's note starts, walking the order once.
-void CountClashes(const XmModule& m, const TuneLayout& layout, ModuleMeasures& out) {
-  const int channels = m.channels;
-  // A note of a plucked or struck instrument (held level below a quarter)
-  // has died away after a beat; a held one sounds until its key-off.
+// One note of one channel on the song's timeline (rows from the start).
+struct NoteSpan {
+  int start = 0, end = 0, pitch = 0;
+};
+
+// Every channel's notes over one pass of the order. A note of a plucked or
+// struck instrument (no loop, or a held level below a quarter) has died away
+// five rows after it starts; a held one sounds until the next note or key-off.
+std::vector<std::vector<NoteSpan>> NoteSpans(const XmModule& m) {
   std::vector<bool> fades(m.instruments.size() + 1, false);
   for (std::size_t i = 0; i < m.instruments.size(); ++i) {
     const XmInstrument& ins = m.instruments[i];
     const bool looped = !ins.samples.empty() && ins.samples[0].loopLength > 0;
-    const bool lowHold = ins.sustainPoint >= 0 && ins.volumeEnvelope[ins.sustainPoint].level < 16;
+    const bool lowHold = ins.sustainPoint >= 0 &&
+                         ins.sustainPoint < static_cast<int>(ins.volumeEnvelope.size()) &&
+                         ins.volumeEnvelope[ins.sustainPoint].level < 16;
     fades[i + 1] = !looped || lowHold;
   }
-  std::vector<int> note(channels, 0), instrument(channels, 0), since(channels, 0);
-  auto role = [&](int c, const std::vector<bool>& v) { return c < static_cast<int>(v.size()) && v[c]; };
+  std::vector<std::vector<NoteSpan>> spans(m.channels);
+  std::vector<int> instrument(m.channels, 0);
+  int row = 0;
+  auto close = [&](int c) {
+    if (!spans[c].empty() && spans[c].back().end < 0) spans[c].back().end = row;
+  };
   for (int index : m.order) {
+    if (index < 0 || index >= static_cast<int>(m.patterns.size())) continue;
     const XmPattern& p = m.patterns[index];
-    for (int r = 0; r < p.rows; ++r) {
-      for (int c = 0; c < channels; ++c) {
-        const XmCell& cell = p.cells[static_cast<std::size_t>(r) * channels + c];
-        ++since[c];
+    for (int r = 0; r < p.rows; ++r, ++row) {
+      for (int c = 0; c < m.channels; ++c) {
+        const XmCell& cell = p.cells[static_cast<std::size_t>(r) * m.channels + c];
         if (cell.instrument) instrument[c] = cell.instrument;
-        if (cell.note == kXmKeyOff) note[c] = 0;
-        if (cell.note >= 1 && cell.note <= 96) {
-          note[c] = cell.note;
-          since[c] = 0;
-        }
+        if (cell.note == kXmKeyOff || (cell.note >= 1 && cell.note <= 96)) close(c);
+        if (cell.note < 1 || cell.note > 96) continue;
+        const bool dies =
+            instrument[c] > 0 && instrument[c] < static_cast<int>(fades.size()) && fades[instrument[c]];
+        spans[c].push_back({row, dies ? -(row + 5) : -1, cell.note});
       }
-      for (int c = 0; c < channels; ++c) {
-        const XmCell& cell = p.cells[static_cast<std::size_t>(r) * channels + c];
-        if (!role(c, layout.lead) || role(c, layout.echo) || cell.note < 1 || cell.note > 96) continue;
-        ++out.leadOnsets;
-        bool clash = false;
-        for (int o = 0; o < channels; ++o) {
-          if (o == c || !note[o] || role(o, layout.drums) || role(o, layout.echo) || role(o, layout.lead))
+    }
+  }
+  for (auto& list : spans) {
+    for (NoteSpan& n : list) {
+      if (n.end == -1)
+        n.end = row;
+      else if (n.end < 0)
+        n.end = -n.end;
+    }
+    for (std::size_t i = 0; i + 1 < list.size(); ++i) list[i].end = std::min(list[i].end, list[i + 1].start);
+  }
+  return spans;
+}
+
+bool Semitone(int a, int b) {
+  const int interval = std::abs(a - b) % 12;
+  return interval == 1 || interval == 11;
+}
+
+// Semitone clashes at the lead's note starts: the lead begins a note a
+// semitone (or minor ninth) from a note of another part that either holds
+// (or repeats) its pitch for a beat, or is struck together with it, and the
+// two sound together for at least an eighth. Melodic colour is not a fault:
+// a short note that arrives and leaves by step (a passing or neighbour note),
+// a short note that anticipates the next harmony, and a note that falls by
+// step, or rises by a semitone, onto a consonance with the held note (an
+// appoggiatura, a suspension or a leading note).
+void CountClashes(const XmModule& m, const TuneLayout& layout, ModuleMeasures& out) {
+  const auto spans = NoteSpans(m);
+  auto role = [&](int c, const std::vector<bool>& v) { return c < static_cast<int>(v.size()) && v[c]; };
+  auto accompanies = [&](int o) {
+    return !role(o, layout.drums) && !role(o, layout.echo) && !role(o, layout.lead);
+  };
+  const int beat = std::max(1, layout.beatRows);
+  // How long each accompanying note's pitch lasts, counting its repeats.
+  std::vector<std::vector<int>> held(spans.size());
+  for (std::size_t o = 0; o < spans.size(); ++o) {
+    held[o].resize(spans[o].size());
+    for (std::size_t k = spans[o].size(); k-- > 0;) {
+      const bool repeated = k + 1 < spans[o].size() && spans[o][k + 1].pitch == spans[o][k].pitch &&
+                            spans[o][k + 1].start == spans[o][k].end;
+      held[o][k] = spans[o][k].end - spans[o][k].start + (repeated ? held[o][k + 1] : 0);
+    }
+  }
+  auto anticipates = [&](const NoteSpan& n) {
+    for (int o = 0; o < m.channels; ++o) {
+      if (!accompanies(o)) continue;
+      for (const NoteSpan& h : spans[o]) {
+        if (h.start == n.end && (h.pitch - n.pitch) % 12 == 0) return true;
+      }
+    }
+    return false;
+  };
+  for (int c = 0; c < m.channels; ++c) {
+    if (!role(c, layout.lead) || role(c, layout.echo)) continue;
+    const std::vector<NoteSpan>& lead = spans[c];
+    for (std::size_t i = 0; i < lead.size(); ++i) {
+      const NoteSpan& n = lead[i];
+      ++out.leadOnsets;
+      const NoteSpan* prev = i > 0 && lead[i - 1].end == n.start ? &lead[i - 1] : nullptr;
+      const NoteSpan* next = i + 1 < lead.size() && lead[i + 1].start == n.end ? &lead[i + 1] : nullptr;
+      auto step = [&](const NoteSpan* o) { return o && std::abs(o->pitch - n.pitch) <= 3; };
+      const bool shortNote = n.end - n.start < beat;
+      if (shortNote && ((step(prev) && step(next)) || anticipates(n))) continue;
+      bool clash = false;
+      for (int o = 0; o < m.channels && !clash; ++o) {
+        if (o == c || !accompanies(o)) continue;
+        for (std::size_t k = 0; k < spans[o].size() && spans[o][k].start <= n.start; ++k) {
+          const NoteSpan& h = spans[o][k];
+          const bool sustained = held[o][k] >= beat || h.start == n.start;
+          if (h.end <= n.start || !sustained || std::min(h.end, n.end) - n.start < beat / 2 ||
+              !Semitone(h.pitch, n.pitch))
             continue;
-          const int ins = instrument[o];
-          if (ins > 0 && ins < static_cast<int>(fades.size()) && fades[ins] && since[o] > 4) continue;
-          const int interval = std::abs(note[o] - note[c]) % 12;
-          if ((interval == 1 || interval == 11) && std::getenv("VIZID_CLASH_DEBUG"))
-            std::fprintf(stderr, "pattern %d row %d: lead %d against %s %d\n", index, r, note[c],
-                         layout.part[o].c_str(), note[o]);
-          clash = clash || interval == 1 || interval == 11;
+          const int after = next ? std::abs(next->pitch - h.pitch) % 12 : 0;
+          const int move = next ? next->pitch - n.pitch : 0;
+          const bool resolves = next && n.end - n.start <= 2 * beat &&
+                                (move == 1 || (move < 0 && move >= -2)) && after != 1 && after != 11 &&
+                                after != 2 && after != 10;
+          if (resolves) continue;
+          if (std::getenv("VIZID_CLASH_DEBUG"))
+            std::fprintf(stderr, "row %d (bar %d): lead %d against %s %d\n", n.start,
+                         n.start / (4 * beat) + 1, n.pitch, layout.part[o].c_str(), h.pitch);
+          clash = true;
         }
-        if (clash) ++out.clashes;
       }
+      if (clash) ++out.clashes;
     }
   }
 }

@@ -30,7 +30,8 @@ struct ModuleMeasures {
   double below60 = 0;       // share of the energy below 60 Hz, 0..1
   double leadToMixDb = 0;   // the lead alone against the full mix, where the lead plays
   int leadOnsets = 0;       // notes the lead starts
-  int clashes = 0;          // ... a semitone (or minor ninth) from another sounding pitched note
+  int clashes = 0;          // ... a semitone from a note held under it (passing notes and
+                            // resolved appoggiaturas are colour, not clashes)
   double topPartialHz = 0;  // highest partial any instrument sends out at the highest note it plays
   double aliasedDb = -120;  // energy of the instrument partials above 22.05 kHz against the whole, worst one
   std::string topWhere;     // instrument of the highest partial

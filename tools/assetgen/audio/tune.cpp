@@ -140,7 +140,7 @@ class TuneCompiler {
     if (layout) {
       const std::size_t n = static_cast<std::size_t>(module_.channels);
       *layout = TuneLayout{std::vector<std::string>(n), std::vector<bool>(n), std::vector<bool>(n),
-                           std::vector<bool>(n)};
+                           std::vector<bool>(n), beat_};
       for (const Part& part : parts_) {
         const int echoes = part.echoRows > 0 ? part.channels : 0;
         for (int c = part.firstChannel; c < part.firstChannel + part.channels + echoes; ++c) {

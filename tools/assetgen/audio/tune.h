@@ -14,6 +14,7 @@ struct TuneLayout {
   std::vector<bool> drums;        // a drum part: its notes are not pitches
   std::vector<bool> lead;         // the melody: a part whose name starts with "lead"
   std::vector<bool> echo;         // a delayed copy of another channel
+  int beatRows = 4;               // rows in a quarter note
 };
 
 // Compiles a tune written in our text notation (see assets/music/README.md)
