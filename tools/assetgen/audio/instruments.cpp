@@ -56,6 +56,70 @@ double Filter(const InstrumentRecipe& r, double hz, double cutoff) {
   return g;
 }
 
+// The vowel of a voice: resonances at the recipe's formants (their width
+// grows with their height), over a floor, with the formants moved by `shift`.
+double FormantGain(const InstrumentRecipe& r, double hz, double shift) {
+  if (r.formants.empty()) return 1;
+  double g = 0.15;
+  for (std::size_t k = 0; k < r.formants.size(); ++k) {
+    const double centre = r.formants[k] * shift, width = 0.1 * centre + 40;
+    g += (1.0 - 0.25 * static_cast<double>(k)) / (1 + std::pow((hz - centre) / width, 2));
+  }
+  return g;
+}
+
+// A band-pass (two second-order sections) at `centre` Hz over a wave at `rate`.
+struct BandPass {
+  double b0, b2, a1, a2;
+  double x1[2] = {0, 0}, x2[2] = {0, 0}, y1[2] = {0, 0}, y2[2] = {0, 0};
+  BandPass(double centre, double rate, double q) {
+    const double w = 2 * kPi * centre / rate, alpha = std::sin(w) / (2 * q), a0 = 1 + alpha;
+    b0 = alpha / a0;
+    b2 = -alpha / a0;
+    a1 = -2 * std::cos(w) / a0;
+    a2 = (1 - alpha) / a0;
+  }
+  double operator()(double x) {
+    for (int s = 0; s < 2; ++s) {
+      const double y = b0 * x + b2 * x2[s] - a1 * y1[s] - a2 * y2[s];
+      x2[s] = x1[s];
+      x1[s] = x;
+      y2[s] = y1[s];
+      y1[s] = y;
+      x = y;
+    }
+    return x;
+  }
+};
+
+// Breath: band-passed noise under the tone, stronger at the start of a note
+// (the chiff of a flute, the air of a voice). The looped part's noise is
+// filtered round the loop twice, so that it joins itself without a click.
+void AddBreath(const InstrumentRecipe& r, double rate, std::size_t loopStart, std::vector<double>& wave,
+               std::uint32_t seed) {
+  double power = 0;
+  for (std::size_t n = loopStart; n < wave.size(); ++n) power += wave[n] * wave[n];
+  const double level =
+      r.breath * std::sqrt(power / static_cast<double>(std::max<std::size_t>(1, wave.size() - loopStart)));
+  const double centre = std::min(r.formants.size() > 1 ? r.formants[1] : 1500.0, 0.12 * rate);
+  Random random(seed);
+  std::vector<double> noise(wave.size());
+  BandPass lead(centre, rate, 0.8), loop(centre, rate, 0.8);
+  for (std::size_t n = 0; n < loopStart; ++n) noise[n] = lead(random.Signed());
+  std::vector<double> raw(wave.size() - loopStart);
+  for (double& v : raw) v = random.Signed();
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = 0; i < raw.size(); ++i) noise[loopStart + i] = loop(raw[i]);
+  }
+  double noisePower = 0;
+  for (std::size_t n = loopStart; n < wave.size(); ++n) noisePower += noise[n] * noise[n];
+  const double scale = noisePower > 0 ? level / std::sqrt(noisePower / static_cast<double>(raw.size())) : 0;
+  for (std::size_t n = 0; n < wave.size(); ++n) {
+    const double t = static_cast<double>(std::min(n, loopStart)) / rate;
+    wave[n] += noise[n] * scale * (1 + std::exp(-t / 0.06));
+  }
+}
+
 double NoteHz(int note) {  // module note 1..96, C-4 is 49
   return kMiddleC * std::pow(2.0, (note - 49) / 12.0);
 }
@@ -118,7 +182,9 @@ std::vector<double> ZoneWave(const InstrumentRecipe& r, int low, int high, std::
     double cycles;  // per loop
     double amplitude, phase, ratio;
   };
-  const int loopCycles = r.unison > 1 ? std::clamp(static_cast<int>(std::lround(f * 0.6)), 24, 160) : 1;
+  const bool swaying = !r.formants.empty() && r.sway > 0;
+  const int loopCycles =
+      r.unison > 1 || swaying ? std::clamp(static_cast<int>(std::lround(f * 0.6)), 24, 160) : 1;
   Random random(seed);
   std::vector<Component> parts;
   for (const Partial& p : partials) {
@@ -137,13 +203,18 @@ std::vector<double> ZoneWave(const InstrumentRecipe& r, int low, int high, std::
   std::vector<double> gains(parts.size());
   for (std::size_t n = 0; n < wave.size(); ++n) {
     const double t = static_cast<double>(std::min(n, loopStart)) / rate;
-    if (n <= loopStart) {
+    // A swaying vowel moves through the loop, once round, so it joins itself.
+    if (n <= loopStart || (swaying && n % 16 == 0)) {
       // The cutoff slides from sweepFrom to rolloff, evenly in pitch.
       double cutoff = r.rolloff;
       if (r.sweepFrom > 0 && r.rolloff > 0 && t < r.sweepTime)
         cutoff = r.sweepFrom * std::pow(r.rolloff / r.sweepFrom, t / r.sweepTime);
+      const double turn =
+          n > loopStart ? static_cast<double>(n - loopStart) / static_cast<double>(loopLength) : 0;
+      const double shift = 1 + r.sway * std::sin(2 * kPi * turn);
       for (std::size_t i = 0; i < parts.size(); ++i) {
-        double a = parts[i].amplitude * Filter(r, parts[i].ratio * f, cutoff);
+        double a = parts[i].amplitude * Filter(r, parts[i].ratio * f, cutoff) *
+                   FormantGain(r, parts[i].ratio * f, shift);
         if (r.pluck > 0) a *= std::exp(-r.pluck * (parts[i].ratio - 1) * t);
         gains[i] = a;
       }
@@ -155,6 +226,7 @@ std::vector<double> ZoneWave(const InstrumentRecipe& r, int low, int high, std::
     }
     wave[n] = v;
   }
+  if (r.breath > 0) AddBreath(r, rate, loopStart, wave, seed * 7u + 3u);
   return wave;
 }
 
@@ -185,6 +257,38 @@ void AdditiveSamples(const InstrumentRecipe& r, int low, int high, XmInstrument&
   }
 }
 
+// A room's reverberation: the sound convolved with sparse random impulses
+// that die away by 60 dB over `room` seconds, darkened as they go (stone
+// swallows the highs), added under the dry sound.
+void AddRoom(const InstrumentRecipe& r, std::vector<double>& wave, std::uint32_t seed) {
+  const std::size_t tail = static_cast<std::size_t>(r.room * r.rate);
+  const double spacing = r.rate / 1200;  // impulses per second
+  Random random(seed);
+  std::vector<std::pair<std::size_t, double>> taps;
+  double energy = 0;
+  for (double at = r.rate * 0.012; at < static_cast<double>(tail); at += spacing) {
+    const std::size_t n = static_cast<std::size_t>(at + random.Uniform() * spacing);
+    const double g = (random.Uniform() < 0.5 ? -1 : 1) *
+                     std::exp(-6.9 * static_cast<double>(n) / static_cast<double>(tail));
+    taps.push_back({n, g});
+    energy += g * g;
+  }
+  std::vector<double> wet(wave.size() + tail, 0.0);
+  for (const auto& [n, g] : taps) {
+    for (std::size_t i = 0; i < wave.size(); ++i) wet[i + n] += g * wave[i];
+  }
+  const double norm = energy > 0 ? r.roomLevel / std::sqrt(energy) : 0;
+  const double pole = std::exp(-2 * kPi * 2500 / r.rate);
+  double low = 0;
+  wave.resize(wet.size(), 0.0);
+  for (std::size_t i = 0; i < wet.size(); ++i) {
+    low = (1 - pole) * wet[i] * norm + pole * low;
+    wave[i] += low;
+  }
+  for (std::size_t i = 0; i < std::min<std::size_t>(wave.size(), 64); ++i)
+    wave[wave.size() - 1 - i] *= static_cast<double>(i) / 64;
+}
+
 void VoiceSample(const InstrumentRecipe& r, XmSample& s) {
   StereoBuffer mix;
   mix.rate = r.rate * 2;
@@ -194,7 +298,8 @@ void VoiceSample(const InstrumentRecipe& r, XmSample& s) {
   mono = Decimate(mono, 2);
   RemoveDc(mono, r.rate);
   FadeEnds(mono, r.rate, 0.0005, 0.01);
-  const std::vector<double> wave(mono.begin(), mono.end());
+  std::vector<double> wave(mono.begin(), mono.end());
+  if (r.room > 0) AddRoom(r, wave, HashName(r.name));
   const double peak = PeakOf(wave);
   Store(s, wave, peak > 0 ? 32000.0 / peak : 0);
   Tune(s, r.rate, r.pitch);
@@ -250,6 +355,26 @@ bool ParseInstrumentLine(const SourceLine& line, InstrumentRecipe& r) {
     r.sweepTime = ParseNumber(line, w[2]);
     if (r.sweepFrom <= 0 || r.sweepTime <= 0 || r.sweepTime > 1)
       throw SourceError(line, "sweep is a start frequency and 0..1 seconds");
+  } else if (key == "formant") {
+    if (w.size() < 2 || w.size() > 4) throw SourceError(line, "formant takes one to three frequencies");
+    r.formants.clear();
+    for (std::size_t i = 1; i < w.size(); ++i) r.formants.push_back(ParseNumber(line, w[i]));
+    if (std::any_of(r.formants.begin(), r.formants.end(), [](double hz) { return hz < 100 || hz > 8000; }))
+      throw SourceError(line, "formants lie between 100 and 8000 Hz");
+  } else if (key == "sway") {
+    need(1);
+    r.sway = ParseNumber(line, w[1]);
+    if (r.sway < 0 || r.sway > 0.5) throw SourceError(line, "sway is a share 0..0.5");
+  } else if (key == "breath") {
+    need(1);
+    r.breath = ParseNumber(line, w[1]);
+    if (r.breath < 0 || r.breath > 1) throw SourceError(line, "breath is a level 0..1");
+  } else if (key == "room") {
+    need(2);
+    r.room = ParseNumber(line, w[1]);
+    r.roomLevel = ParseNumber(line, w[2]);
+    if (r.room <= 0 || r.room > 4 || r.roomLevel < 0 || r.roomLevel > 2)
+      throw SourceError(line, "room is 0..4 seconds and a level 0..2");
   } else if (key == "pitch") {
     need(1);
     r.pitch = ParseNumber(line, w[1]);

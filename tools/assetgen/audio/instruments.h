@@ -26,10 +26,15 @@ struct InstrumentRecipe {
   double sweepTime = 0;           // ... over this many seconds, 0 no sweep
   double pluck = 0;               // decay of the upper harmonics per second, 0 none
   double pluckTime = 0.5;         // length of the evolving part before the loop
+  std::vector<double> formants;   // Hz of a vowel's resonances (absolute), none when empty
+  double sway = 0;                // the formants move up and down by this share, once a loop
+  double breath = 0;              // breath noise against the tone's level, 0 none
   // ... or a one-shot made with the sound-effect voices.
   std::vector<VoiceDef> voices;
   double pitch = 261.63;  // frequency in the voices that is heard as C-4
   double rate = 22050;    // sample rate of a voice-made sample
+  double room = 0;        // seconds of a reverberant tail added to a voice-made sample, 0 none
+  double roomLevel = 0;   // ... and its level against the dry sound
   bool sixteenBit = true;
   // Playback.
   bool envelope = false;

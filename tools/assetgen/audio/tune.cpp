@@ -25,6 +25,10 @@ struct Part {
   // A delayed, quieter copy on channels of its own, placed across the
   // stereo field: the echo of a space.
   int echoRows = 0, echoLevel = 0, echoPan = 0;
+  // Another instrument playing the same notes on channels of its own (after
+  // the echo's), at its own level: a melody doubled in a second colour.
+  int doubleInstrument = -1, doubleLevel = 0;
+  int Channels() const { return channels * (1 + (echoRows > 0) + (doubleInstrument >= 0)); }
 };
 
 struct Drum {
@@ -142,12 +146,12 @@ class TuneCompiler {
       *layout = TuneLayout{std::vector<std::string>(n), std::vector<bool>(n), std::vector<bool>(n),
                            std::vector<bool>(n), beat_};
       for (const Part& part : parts_) {
-        const int echoes = part.echoRows > 0 ? part.channels : 0;
-        for (int c = part.firstChannel; c < part.firstChannel + part.channels + echoes; ++c) {
+        const int echoEnd = part.firstChannel + part.channels * (part.echoRows > 0 ? 2 : 1);
+        for (int c = part.firstChannel; c < part.firstChannel + part.Channels(); ++c) {
           layout->part[c] = part.name;
           layout->drums[c] = part.instrument < 0;
           layout->lead[c] = part.name.rfind("lead", 0) == 0;
-          layout->echo[c] = c >= part.firstChannel + part.channels;
+          layout->echo[c] = c >= part.firstChannel + part.channels && c < echoEnd;
         }
       }
     }
@@ -298,13 +302,19 @@ class TuneCompiler {
         p.echoPan = ParseInt(line, w[k++]);
         if (p.echoRows < 1 || p.echoLevel < 1 || p.echoLevel > 64 || p.echoPan < -128 || p.echoPan > 127)
           throw SourceError(line, "echo is 1.. rows, level 1..64 and pan -128..127");
+      } else if (key == "double") {
+        if (k >= w.size()) throw SourceError(line, "double INSTRUMENT LEVEL");
+        p.doubleInstrument = FindInstrument(line, value);
+        p.doubleLevel = ParseInt(line, w[k++]);
+        if (p.doubleLevel < 1 || p.doubleLevel > 64) throw SourceError(line, "a double's level is 1..64");
       } else {
         throw SourceError(line, "unknown part setting '" + key + "'");
       }
     }
     if (!p.style.empty() && p.instrument < 0) throw SourceError(line, "a styled part needs an instrument");
+    if (p.doubleInstrument >= 0 && p.instrument < 0) throw SourceError(line, "drums cannot be doubled");
     p.firstChannel = nextChannel_;
-    nextChannel_ += p.channels * (p.echoRows > 0 ? 2 : 1);
+    nextChannel_ += p.Channels();
     if (!module_.patterns.empty()) throw SourceError(line, "parts must come before the first pattern");
     parts_.push_back(std::move(p));
   }
@@ -607,6 +617,22 @@ class TuneCompiler {
         } else if (!drums && sounding[c]) {
           cell.note = kXmKeyOff;
           sounding[c] = false;
+        }
+      }
+    }
+    if (part.doubleInstrument >= 0) {
+      const int first = part.firstChannel + part.channels * (part.echoRows > 0 ? 2 : 1);
+      for (int r = 0; r < p.rows; ++r) {
+        for (int c = 0; c < part.channels; ++c) {
+          const XmCell& from = p.cells[r * nextChannel_ + part.firstChannel + c];
+          XmCell& to = p.cells[r * nextChannel_ + first + c];
+          to.note = from.note;
+          if (from.note && from.note != kXmKeyOff) {
+            const int level =
+                from.volume >= 0x10 ? (from.volume - 0x10) * part.doubleLevel / 64 : part.doubleLevel;
+            to.instrument = static_cast<std::uint8_t>(part.doubleInstrument + 1);
+            to.volume = static_cast<std::uint8_t>(0x10 + level);
+          }
         }
       }
     }

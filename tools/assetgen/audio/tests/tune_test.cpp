@@ -210,6 +210,17 @@ TEST(Tune, KeyStepsEchoAndMix) {
   EXPECT_EQ(Cell(with, 1, 0, 0).instrument, 2);
   EXPECT_NE(Error("pattern A bars 1\nchords x:w\ndrums with tone k:w\nend\n").find("drum part"),
             std::string::npos);
+  // A doubled melody: the same notes on another instrument at its own level,
+  // measured as melody, not as echo.
+  XmModule doubled = CompileTune(
+      "tempo 120\ninstrument a\nwave sine\ninstrument b\nwave tri\n"
+      "part lead channels 1 instrument a echo 1 20 0 double b 32\n"
+      "pattern A bars 1\nlead C-4:h v48 E-4:h\nend\norder A\n",
+      "t.tune", &layout);
+  EXPECT_TRUE(layout.lead[2] && !layout.echo[2]);
+  EXPECT_EQ(Cell(doubled, 0, 0, 2).instrument, 2);
+  EXPECT_EQ(Cell(doubled, 0, 8, 2).note, 53);
+  EXPECT_EQ(Cell(doubled, 0, 8, 2).volume, 0x10 + 24);
 }
 
 TEST(Tune, DetunedPadsHoldAnEvenLevel) {

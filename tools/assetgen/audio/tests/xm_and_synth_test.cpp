@@ -149,13 +149,21 @@ TEST(XmWriter, InstrumentsWithSeveralSamplesReadBack) {
 }
 
 TEST(Instruments, LoopedWavesJoinWithoutAStep) {
-  for (const auto& wave :
-       std::vector<std::vector<std::string>>{{"wave", "saw"}, {"wave", "pulse", "0.3"}, {"wave", "tri"}}) {
+  for (const auto& wave : std::vector<std::vector<std::string>>{{"wave", "saw"},
+                                                                {"wave", "pulse", "0.3"},
+                                                                {"wave", "tri"},
+                                                                {"wave", "harmonics", "1", "0.8", "0.9"}}) {
     SCOPED_TRACE(wave[1]);
     InstrumentRecipe r;
     r.name = "x";
     ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 1, {"unison", "3", "12"}}, r));
     ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 2, wave}, r));
+    if (wave[1] == "harmonics") {  // a voice: its vowel sways through the loop over breath noise
+      ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 3, {"formant", "600", "1100"}}, r));
+      ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 4, {"sway", "0.1"}}, r));
+      ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 5, {"breath", "0.2"}}, r));
+      ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 6, {"sweep", "500", "0.1"}}, r));
+    }
     XmSample s = SynthesizeInstrument(r).samples[0];
     ASSERT_GT(s.loopLength, 0u);
     ASSERT_EQ(s.loopStart + s.loopLength, s.data.size());
