@@ -489,7 +489,7 @@ class TuneCompiler {
   std::vector<Event> Events(const SourceLine& line, const Part& part, const std::vector<Word>& words,
                             int rows, bool cycle, const std::vector<Chord>* chords) {
     std::vector<Event> events;
-    int row = 0, duration = beat_, volume = -1;
+    int row = 0, duration = beat_, volume = -1, instrument = part.instrument;
     std::size_t k = 0;
     while (k < words.size()) {
       if (cycle && row >= rows) break;
@@ -498,6 +498,10 @@ class TuneCompiler {
       const int transpose = words[k].transpose;
       const int steps = words[k].steps;
       ++k;
+      if (text == "with" && part.instrument >= 0 && k < words.size()) {
+        instrument = FindInstrument(line, words[k++].text);  // the notes that follow change colour
+        continue;
+      }
       if (text[0] == 'v' && text.size() > 1 && std::isdigit(static_cast<unsigned char>(text[1]))) {
         volume = ParseInt(line, text.substr(1));
         if (volume < 0 || volume > 64) throw SourceError(line, "volume must be 0..64");
@@ -550,12 +554,12 @@ class TuneCompiler {
             e.instruments.push_back(d->second.instrument);
           } else if (chords) {
             e.notes.push_back(DegreePitch(line, item, *chord, part.base, items.size() > 1) + 1);
-            e.instruments.push_back(part.instrument);
+            e.instruments.push_back(instrument);
           } else {
             const int pitch = ShiftInKey(line, ParseNote(line, item), steps) + transpose;
             if (pitch < 0 || pitch > 95) throw SourceError(line, "note '" + item + "' moves out of range");
             e.notes.push_back(pitch + 1);
-            e.instruments.push_back(part.instrument);
+            e.instruments.push_back(instrument);
           }
         }
         for (int n : e.notes) {

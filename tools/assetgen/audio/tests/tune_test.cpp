@@ -208,6 +208,14 @@ TEST(Tune, KeyStepsEchoAndMix) {
                               "t.tune");
   EXPECT_EQ(Cell(with, 0, 0, 0).instrument, 1);
   EXPECT_EQ(Cell(with, 1, 0, 0).instrument, 2);
+  // ... or changes colour within a line: the second half of an 8-bar phrase.
+  XmModule halves =
+      CompileTune(std::string(kHead) +
+                      "pattern A bars 1\nchords x:w\nlead with kick C-4:h with tone C-4:h\nend\n"
+                      "order A\n",
+                  "t.tune");
+  EXPECT_EQ(Cell(halves, 0, 0, 0).instrument, 2);
+  EXPECT_EQ(Cell(halves, 0, 8, 0).instrument, 1);
   EXPECT_NE(Error("pattern A bars 1\nchords x:w\ndrums with tone k:w\nend\n").find("drum part"),
             std::string::npos);
   // A doubled melody: the same notes on another instrument at its own level,
