@@ -183,8 +183,11 @@ std::vector<double> ZoneWave(const InstrumentRecipe& r, int low, int high, std::
     double amplitude, phase, ratio;
   };
   const bool swaying = !r.formants.empty() && r.sway > 0;
-  const int loopCycles =
-      r.unison > 1 || swaying ? std::clamp(static_cast<int>(std::lround(f * 0.6)), 24, 160) : 1;
+  // Unison, a swaying vowel and breath noise need a loop of many cycles
+  // (about 0.6 s); a steady tone repeats one.
+  const int loopCycles = r.unison > 1 || swaying || r.breath > 0
+                             ? std::clamp(static_cast<int>(std::lround(f * 0.6)), 24, 160)
+                             : 1;
   Random random(seed);
   std::vector<Component> parts;
   for (const Partial& p : partials) {

@@ -192,6 +192,9 @@ TEST(Instruments, SettingsAreCheckedAndEnvelopesBuilt) {
   EXPECT_EQ(ins.sustainPoint, 2);
   EXPECT_EQ(ins.volumeEnvelope[3].tick, 18);
   EXPECT_EQ(ins.volumeEnvelope[3].level, 0);
+  // Breath is noise, so its loop must be long enough not to buzz at the note's pitch.
+  ASSERT_TRUE(ParseInstrumentLine(SourceLine{"t", 6, {"breath", "0.2"}}, r));
+  EXPECT_GT(SynthesizeInstrument(r).samples[0].loopLength, 2000u);
 }
 
 TEST(Tune, DurationsTempoAndChordDegrees) {
