@@ -2,15 +2,26 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <sstream>
 
 namespace vv {
 namespace {
 
-bool ParseInt(const std::string& word, int& value) {
+template <typename Number>
+bool ParseInt(const std::string& word, Number& value) {
   const char* end = word.data() + word.size();
   auto [ptr, ec] = std::from_chars(word.data(), end, value);
   return ec == std::errc() && ptr == end;
+}
+
+// A seed is any 32-bit pattern (a recording's is drawn from the clock); it
+// travels in the command's int with its bits unchanged.
+bool ParseSeed(const std::vector<std::string>& args, int& seed) {
+  std::uint32_t value = 0;
+  if (args.size() != 1 || !ParseInt(args[0], value)) return false;
+  seed = static_cast<int>(value);
+  return true;
 }
 
 // left, right or middle as a button number, 0 for anything else.
@@ -68,7 +79,8 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
                  : verb == "key"  ? ScriptCommand::Key
                  : verb == "hold" ? ScriptCommand::Hold
                                   : ScriptCommand::Release;
-      if (!ints(1)) return fail("'" + verb + "' takes one whole number");
+      const bool read = cmd.kind == ScriptCommand::Seed ? ParseSeed(args, cmd.a) : ints(1);
+      if (!read) return fail("'" + verb + "' takes one whole number");
       if (cmd.kind == ScriptCommand::Wait && cmd.a < 0) return fail("'wait' takes a count of frames");
       if (cmd.kind != ScriptCommand::Seed && cmd.kind != ScriptCommand::Wait && (cmd.a < 1 || cmd.a > 250)) {
         return fail("key codes run from 1 to 250");
