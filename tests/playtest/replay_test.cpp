@@ -15,8 +15,9 @@
 namespace vv {
 namespace {
 
-// Presses held across frames, a name typed, a walk on held arrow keys, the
-// mouse moved without a click, and a quick key that folds into one line.
+// Presses held across frames, a name typed, steps on held arrow keys (one
+// step a press), the mouse moved without a click, and quick presses that
+// fold into one line.
 constexpr const char* kPlayed = R"(
   wait 12
   move 512 200
@@ -38,12 +39,16 @@ constexpr const char* kPlayed = R"(
   wait 90
   key 13
   wait 3
-  hold 39              # walk right, then down with both keys overlapping
-  wait 30
+  hold 37              # a step left on a key held over frames, and another
+  wait 6               # that a lost release would swallow; down is pressed
+  release 37           # while left is still held
+  wait 4
+  hold 37
+  wait 5
   hold 40
+  wait 3
+  release 37
   wait 6
-  release 39
-  wait 20
   release 40
   move 700 400
   wait 9
