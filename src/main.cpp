@@ -1,5 +1,6 @@
 // Vizid of Vorgash: the game.
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include "game/data_dir.h"
 #include "game/game.h"
 #include "game/game_setup.h"
+#include "game/input_recorder.h"
 #include "game/window_settings.h"
 #include "platform/sdl_platform.h"
 
@@ -17,8 +19,8 @@
 
 namespace {
 
-// --help and --version answer on the terminal; the game itself takes no
-// arguments, so anything else on the command line is ignored.
+// --help and --version answer on the terminal; the game itself takes only
+// --record FILE, and anything else on the command line is ignored.
 bool AnswerCommandLine(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {
@@ -27,11 +29,13 @@ bool AnswerCommandLine(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::printf(
-          "Usage: vizid [--help | --version]\n"
+          "Usage: vizid [--help | --version | --record FILE]\n"
           "Vizid of Vorgash, a turn-based fantasy role-playing game.\n"
           "\n"
-          "  --help     show this text and exit\n"
-          "  --version  show the version and exit\n"
+          "  --help         show this text and exit\n"
+          "  --version      show the version and exit\n"
+          "  --record FILE  record the game as it is played into FILE, a script\n"
+          "                 that vizid-playtest FILE replays frame for frame\n"
           "\n"
           "Alt+Enter switches between full screen and a window.\n"
           "Options and saved games: %s\n",
@@ -40,6 +44,14 @@ bool AnswerCommandLine(int argc, char** argv) {
     }
   }
   return false;
+}
+
+// The file after --record, empty when there is none.
+const char* RecordPath(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--record") == 0) return argv[i + 1];
+  }
+  return "";
 }
 
 }  // namespace
@@ -66,9 +78,20 @@ int main(int argc, char** argv) {
   }
   if (outcome == vv::StartupOutcome::Quit) return EXIT_SUCCESS;
 
-  const vv::LoopHooks hooks = vv::MakeLoopHooks(*game);
-  while (vv::RunFrame(*game, hooks)) {
+  // A recording starts with the first frame of the loop, from a seed of its
+  // own that it writes down.
+  vv::InputRecorder recorder;
+  if (const std::string record = RecordPath(argc, argv); !record.empty()) {
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    recorder.Start(*game, record, static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
   }
+
+  const vv::LoopHooks hooks = vv::MakeLoopHooks(*game);
+  for (bool running = true; running;) {
+    running = vv::RunFrame(*game, hooks);
+    recorder.Frame(platform);
+  }
+  recorder.Finish(platform.CloseRequested() ? "the window was closed here" : "the game was left here");
   vv::SaveWindowSettings(dataDir, platform.CurrentWindowPlacement());
   return EXIT_SUCCESS;
 }

@@ -2,15 +2,31 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <sstream>
 
 namespace vv {
 namespace {
 
-bool ParseInt(const std::string& word, int& value) {
+template <typename Number>
+bool ParseInt(const std::string& word, Number& value) {
   const char* end = word.data() + word.size();
   auto [ptr, ec] = std::from_chars(word.data(), end, value);
   return ec == std::errc() && ptr == end;
+}
+
+// A seed is any 32-bit pattern (a recording's is drawn from the clock); it
+// travels in the command's int with its bits unchanged.
+bool ParseSeed(const std::vector<std::string>& args, int& seed) {
+  std::uint32_t value = 0;
+  if (args.size() != 1 || !ParseInt(args[0], value)) return false;
+  seed = static_cast<int>(value);
+  return true;
+}
+
+// left, right or middle as a button number, 0 for anything else.
+int ButtonNumber(const std::string& word) {
+  return word == "left" ? 1 : word == "right" ? 2 : word == "middle" ? 3 : 0;
 }
 
 }  // namespace
@@ -63,7 +79,8 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
                  : verb == "key"  ? ScriptCommand::Key
                  : verb == "hold" ? ScriptCommand::Hold
                                   : ScriptCommand::Release;
-      if (!ints(1)) return fail("'" + verb + "' takes one whole number");
+      const bool read = cmd.kind == ScriptCommand::Seed ? ParseSeed(args, cmd.a) : ints(1);
+      if (!read) return fail("'" + verb + "' takes one whole number");
       if (cmd.kind == ScriptCommand::Wait && cmd.a < 0) return fail("'wait' takes a count of frames");
       if (cmd.kind != ScriptCommand::Seed && cmd.kind != ScriptCommand::Wait && (cmd.a < 1 || cmd.a > 250)) {
         return fail("key codes run from 1 to 250");
@@ -71,21 +88,26 @@ bool ParseScript(const std::string& source, std::vector<ScriptCommand>& out, std
     } else if (verb == "move") {
       cmd.kind = ScriptCommand::Move;
       if (!ints(2)) return fail("'move' takes X and Y");
-    } else if (verb == "click") {
-      cmd.kind = ScriptCommand::Click;
+    } else if (verb == "click" || verb == "mousedown" || verb == "mouseup") {
+      cmd.kind = verb == "click"       ? ScriptCommand::Click
+                 : verb == "mousedown" ? ScriptCommand::MouseDown
+                                       : ScriptCommand::MouseUp;
+      const std::size_t place = cmd.kind == ScriptCommand::Click ? 2 : 0;
       cmd.c = 1;
-      if (args.size() == 3) {
-        if (args[2] == "left")
-          cmd.c = 1;
-        else if (args[2] == "right")
-          cmd.c = 2;
-        else if (args[2] == "middle")
-          cmd.c = 3;
-        else
-          return fail("the button is left, right or middle");
+      if (args.size() == place + 1) {
+        cmd.c = ButtonNumber(args[place]);
+        if (cmd.c == 0) return fail("the button is left, right or middle");
         args.pop_back();
       }
-      if (!ints(2)) return fail("'click' takes X, Y and an optional button");
+      if (!ints(place)) {
+        return fail(place ? "'click' takes X, Y and an optional button"
+                          : "'" + verb + "' takes an optional button");
+      }
+    } else if (verb == "option") {
+      cmd.kind = ScriptCommand::Option;
+      if (!ints(2) || cmd.a < 1 || cmd.a > 6 || cmd.b < 0 || cmd.b > 1) {
+        return fail("'option' takes an option from 1 to 6 and 0 or 1");
+      }
     } else if (verb == "type" || verb == "shot" || verb == "dump") {
       cmd.kind = verb == "type"   ? ScriptCommand::Type
                  : verb == "shot" ? ScriptCommand::Shot

@@ -8,6 +8,9 @@
 //   release CODE      key CODE up
 //   move X Y          mouse to canvas X, Y
 //   click X Y [left|right|middle]   move there, button down one frame, up the next
+//   mousedown [left|right|middle]   the button down where the mouse is (until mouseup)
+//   mouseup [left|right|middle]     the button up
+//   option N 0|1      option N (1 music playback .. 6 menu fading) off or on
 //   type TEXT         the keys of TEXT one after another, as `key`
 //   shot PATH         the last presented frame as a 1024 x 768 PNG
 //   dump PATH         the game's state as JSON
@@ -18,9 +21,23 @@
 namespace vv {
 
 struct ScriptCommand {
-  enum Kind { Seed, Wait, Key, Hold, Release, Move, Click, Type, Shot, Dump } kind;
+  enum Kind {
+    Seed,
+    Wait,
+    Key,
+    Hold,
+    Release,
+    Move,
+    Click,
+    Type,
+    Shot,
+    Dump,
+    MouseDown,
+    MouseUp,
+    Option
+  } kind;
   int line = 0;
-  int a = 0, b = 0, c = 0;  // numbers (click: x, y, button)
+  int a = 0, b = 0, c = 0;  // numbers (click: x, y, button; mousedown, mouseup: button in c)
   std::string text;         // type, shot, dump
 };
 

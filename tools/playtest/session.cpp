@@ -82,6 +82,7 @@ bool PlaytestSession::Frames(int count) {
   for (int i = 0; i < count && !ended_; ++i) {
     platform_->ClearTextTrace();
     if (!RunFrame(*game_, hooks_)) ended_ = true;
+    if (afterFrame) afterFrame();
   }
   return !ended_;
 }
@@ -127,6 +128,13 @@ bool PlaytestSession::Run(const std::vector<ScriptCommand>& commands, std::strin
         Frames(1);
         p.ScriptButton(cmd.c, false);
         Frames(1);
+        break;
+      case ScriptCommand::MouseDown:
+      case ScriptCommand::MouseUp:
+        p.ScriptButton(cmd.c, cmd.kind == ScriptCommand::MouseDown);
+        break;
+      case ScriptCommand::Option:
+        game_->OptionFlags[cmd.a] = cmd.b;
         break;
       case ScriptCommand::Type:
         for (char c : cmd.text) {

@@ -6,6 +6,7 @@
 // draws nothing (no screenshots then), for the bot and long runs.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ class PlaytestSession {
   int LastSoundPlayed() const { return lastSound_; }
   std::string StateJson() const;
   bool Ended() const { return ended_; }
+
+  // Called after every frame the session runs (a recorder, per-frame checks).
+  std::function<void()> afterFrame;
 
  private:
   PlaytestOptions options_;
