@@ -69,6 +69,8 @@ bool RunFrame(Shell& shell, const LoopHooks& hooks) {
 
   p.PumpEvents();
   UpdateInput(shell);
+  // Read before the screens run: several of them flush the frame's key hits.
+  const bool screenshotWanted = shell.KeyHitState[KEY_SCREENSHOT][1] == 1;
   if (hooks.applyAttributeBoosts) hooks.applyAttributeBoosts();
   if (shell.KeyHeld[KEY_LEFT_SHIFT] == 1 && shell.KeyHitState['F'][1] == 1) shell.ShowFrameRate ^= 1;
 
@@ -101,7 +103,7 @@ bool RunFrame(Shell& shell, const LoopHooks& hooks) {
   if (hooks.drawOverlay) hooks.drawOverlay();
 
   if (shell.PendingScreen == 0 && shell.SuppressPresent == 0) p.Flip();
-  HandleScreenshotKey(shell);
+  if (screenshotWanted) SaveScreenshot(shell);
   p.Cls();
 
   if (p.CloseRequested() || shell.QuitRequested) {

@@ -20,8 +20,7 @@ std::filesystem::path ScreenshotPath(const std::filesystem::path& dataDir, std::
   return path;
 }
 
-void HandleScreenshotKey(Shell& shell) {
-  if (shell.KeyHitState[KEY_SCREENSHOT][1] != 1) return;
+void SaveScreenshot(Shell& shell) {
   std::error_code ec;
   std::filesystem::create_directories(shell.DataDir / "screenshots", ec);
   const std::filesystem::path path = ScreenshotPath(shell.DataDir, std::time(nullptr));

@@ -14,7 +14,8 @@ constexpr int KEY_SCREENSHOT = 123;  // F12
 
 // "vizid-20261207-013005.png"; "-2", "-3" ... follow when that name is taken.
 std::filesystem::path ScreenshotPath(const std::filesystem::path& dataDir, std::time_t when);
-// Called once a frame after the frame is presented: saves it when F12 was hit.
-void HandleScreenshotKey(Shell& shell);
+// Saves the frame just presented; the loop calls it in a frame where F12 was
+// hit, whatever the screen did with its key hits.
+void SaveScreenshot(Shell& shell);
 
 }  // namespace vv
