@@ -330,11 +330,12 @@ void DrawBoard(Canvas& c) {
   UpperOrnaments(cr, c.width(), 13.5, 40);
   CornerOrnament(cr, c.width() - 13.5, c.height() - 13.5, -1, -1, 22, Grey(200), Grey(150));
   // Niche where the item's picture stands (the game centres it on x 410),
-  // starting clear of the longest bonus text on its left: "Increased amount
-  // of loot" from x 102 ends at 328.
-  Well(cr, 334, 150, 170, 200, 8, Grey(48), 4);
-  Vignette(cr, 334, 150, 170, 200, 8, 0.3);
-  Trim(cr, 334, 150, 170, 200, 8, kTintMid, 2);
+  // starting just clear of the longest bonus text on its left ("Increased
+  // amount of loot" from x 102 ends at 328, its last letter's ink at 325)
+  // and wide enough on the right for the 160-pixel armours.
+  Well(cr, 330, 150, 176, 200, 8, Grey(48), 4);
+  Vignette(cr, 330, 150, 176, 200, 8, 0.3);
+  Trim(cr, 330, 150, 176, 200, 8, kTintMid, 2);
   // Rule under the name, with a diamond in the middle.
   Rule(cr, 48, c.width() - 48, 50);
 }
