@@ -102,6 +102,7 @@ void DrawSheet(Game& game) {
   p.SetColor(255, 255, 255);
 
   DrawPortraitBar(game, 255, 0, 0);
+  DrawSpareBox(game);
   DrawBarHelp(game);
 }
 

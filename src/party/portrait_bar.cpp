@@ -87,6 +87,14 @@ void DrawHeroBox(Game& game, int h, int backRed, int backGreen, int backBlue) {
   p.ResetDrawState();
 }
 
+void DrawSpareBox(Game& game) {
+  Platform& p = game.platform;
+  p.SetColor(100, 50, 0);
+  p.DrawImage(game.FaceBorderImage, BAR_SPARE_X, BAR_Y);
+  p.DrawImage(game.FaceBackImage, BAR_SPARE_X + 7, BAR_Y + 7);
+  p.ResetDrawState();
+}
+
 void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue) {
   Platform& p = game.platform;
   p.DrawImage(game.LowBarImage, 0, 614);

@@ -9,6 +9,7 @@ namespace vv {
 
 constexpr int BAR_HERO_X[3] = {0, 16, 225};
 constexpr int BAR_EXIT_X = 880;
+constexpr int BAR_SPARE_X = 671;  // the camp button's place on the world's bar
 constexpr int BAR_Y = 628;
 constexpr int BAR_BOX_SIZE = 128;
 
@@ -27,6 +28,9 @@ void FollowBarCommand(Game& game, const BarCommand& command);
 
 // Draws the bar. `selectedTint` colours the shown hero's portrait backing.
 void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue);
+// The box in the camp button's place, on screens that have no button for
+// it: an idle frame round an empty backing, so the bar shows no dark hole.
+void DrawSpareBox(Game& game);
 // One hero's box on the bar: the backing in the given colour, the
 // portrait, the boost icons, the health gauge and its text.
 void DrawHeroBox(Game& game, int hero, int backRed, int backGreen, int backBlue);

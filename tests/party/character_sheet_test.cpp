@@ -163,11 +163,13 @@ TEST_F(SheetTest, BarHighlightsAndHealthGauge) {
   EXPECT_EQ(icons[0].x, 23);
   EXPECT_EQ(platform.DrawsOf("bonus_1.png").size(), 0u);
   const auto frames = platform.DrawsOf("faceborder.png");
-  ASSERT_EQ(frames.size(), 3u);
+  ASSERT_EQ(frames.size(), 4u);
   EXPECT_EQ(frames[0].state.green, 50);   // brown
   EXPECT_EQ(frames[2].state.green, 255);  // yellow: the exit box is hovered
+  EXPECT_EQ(frames[3].x, 671);            // the spare box in the camp button's place, idle
+  EXPECT_EQ(frames[3].state.green, 50);
   const auto backs = platform.DrawsOf("faceback.png");
-  ASSERT_EQ(backs.size(), 2u);
+  ASSERT_EQ(backs.size(), 3u);         // both heroes and the spare box
   EXPECT_EQ(backs[1].state.red, 255);  // the shown hero's backing is red
   EXPECT_EQ(backs[1].state.green, 0);
   const auto gauges = platform.DrawsOf("hpgauge1.png");

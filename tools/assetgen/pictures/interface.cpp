@@ -322,16 +322,20 @@ void UpperOrnaments(cairo_t* cr, double w, double inset, double size) {
 }
 
 void DrawBoard(Canvas& c) {
-  // The lower left corner stays plain: the "Drink Potion" button is there.
-  TextPlate(c, 0, 0, c.width(), c.height(), 14, 21, 8);
+  // The lower left corner stays plain: the "Drink Potion" button is there,
+  // its lettering reaching down to 355, so the band is thin enough to leave
+  // it a few pixels of the face below.
+  TextPlate(c, 0, 0, c.width(), c.height(), 14, 21, 3);
   cairo_t* cr = c.cr();
   UpperOrnaments(cr, c.width(), 13.5, 40);
   CornerOrnament(cr, c.width() - 13.5, c.height() - 13.5, -1, -1, 22, Grey(200), Grey(150));
-  // Niche where the item's picture stands, clear of the longest bonus texts
-  // on its left and centred where the game centres the picture (x 410).
-  Well(cr, 316, 150, 188, 200, 8, Grey(48), 4);
-  Vignette(cr, 316, 150, 188, 200, 8, 0.3);
-  Trim(cr, 316, 150, 188, 200, 8, kTintMid, 2);
+  // Niche where the item's picture stands (the game centres it on x 410),
+  // starting just clear of the longest bonus text on its left ("Increased
+  // amount of loot" from x 102 ends at 328, its last letter's ink at 325)
+  // and wide enough on the right for the 160-pixel armours.
+  Well(cr, 330, 150, 176, 200, 8, Grey(48), 4);
+  Vignette(cr, 330, 150, 176, 200, 8, 0.3);
+  Trim(cr, 330, 150, 176, 200, 8, kTintMid, 2);
   // Rule under the name, with a diamond in the middle.
   Rule(cr, 48, c.width() - 48, 50);
 }

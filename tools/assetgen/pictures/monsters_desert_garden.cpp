@@ -101,6 +101,18 @@ void VultureWing(cairo_t* cr, int side, Pt shoulder, double open) {
       kVulture, 3);
 }
 
+// The feathered thigh round the top of a leg.
+void VultureThigh(cairo_t* cr, Pt c, std::uint32_t seed) {
+  Body(
+      cr,
+      [&](cairo_t* c2) {
+        FurryPath(c2,
+                  {{c.x - 20, c.y - 16}, {c.x + 20, c.y - 16}, {c.x + 14, c.y + 16}, {c.x - 14, c.y + 16}}, 5,
+                  7, seed);
+      },
+      kVulture, 2.5);
+}
+
 void VultureHead(cairo_t* cr, Pt c, double angle, Pose pose) {
   cairo_save(cr);
   cairo_translate(cr, c.x, c.y);
@@ -166,26 +178,15 @@ void VultureHead(cairo_t* cr, Pt c, double angle, Pose pose) {
 }
 
 void VultureFigure(cairo_t* cr, Pose pose) {
-  const bool atk = pose == kAttack, dead = pose == kDead;
+  const bool atk = pose == kAttack;
   double open = atk ? 1.0 : 0.0;
   // Legs and talons.
   for (int side : {-1, 1}) {
     Pt hip{side * 26.0, -96}, foot{side * 34.0, -14};
-    if (dead) foot = {side > 0 ? 110.0 : 100.0, side > 0 ? -70.0 : -120.0};  // stiff legs in the air
     Limb(cr, hip, foot, 9, 7, kTalon);
-    double toes = dead ? 0.2 : M_PI / 2 + side * 0.1;
+    double toes = M_PI / 2 + side * 0.1;
     for (int k = -1; k <= 1; ++k) Claw(cr, foot, 6, 24, toes + k * 0.55, Hex("#3a2a20"));
-    Body(
-        cr,
-        [&](cairo_t* c) {
-          FurryPath(c,
-                    {{hip.x - 20, hip.y - 10},
-                     {hip.x + 20, hip.y - 10},
-                     {hip.x + 14, hip.y + 22},
-                     {hip.x - 14, hip.y + 22}},
-                    5, 7, 201 + side);
-        },
-        kVulture, 2.5);
+    VultureThigh(cr, {hip.x, hip.y + 6}, 201 + side);
   }
   if (open > 0.5)
     for (int side : {-1, 1}) VultureWing(cr, side, {side * 40.0, -210}, open);
@@ -209,26 +210,82 @@ void VultureFigure(cairo_t* cr, Pose pose) {
   if (open <= 0.5)
     for (int side : {-1, 1}) VultureWing(cr, side, {side * 40.0, -210}, open);
   // Neck rising from a fluffy ruff.
-  Pt headAt = atk ? Pt{-24, -300} : dead ? Pt{-30, -310} : Pt{6, -290};
+  Pt headAt = atk ? Pt{-24, -300} : Pt{6, -290};
   Pt neckBase{0, -226};
   Limb(cr, neckBase, headAt, 16, 12, kBareSkin);
   FurryBody(cr, {{-54, -236}, {0, -256}, {54, -236}, {40, -206}, {0, -200}, {-40, -206}}, kRuff, Grey(250), 8,
             9, 205, 2.5);
-  VultureHead(cr, headAt, atk ? -0.2 : dead ? 0.4 : 0.1, pose);
+  VultureHead(cr, headAt, atk ? -0.2 : 0.1, pose);
+}
+
+// Fallen on its back: one wing spread flat on the sand behind it, the bare
+// neck stretched out along the ground with the head on its side, and both
+// legs stiff in the air with their talons curled.
+void VultureFallen(cairo_t* cr) {
+  FootShadow(cr, 30, 300, 20, 0.3);
+  cairo_save(cr);
+  cairo_translate(cr, 60, -78);
+  cairo_rotate(cr, -0.12);
+  cairo_scale(cr, 0.95, 0.45);
+  VultureWing(cr, 1, {0, 0}, 1.0);
+  cairo_restore(cr);
+  // Legs first, so the thigh feathers cover their roots.
+  for (int k = 0; k < 2; ++k) {
+    Pt hip{-10.0 + k * 62, -118.0 - k * 4}, foot{-26.0 + k * 96, -222.0 + k * 8};
+    Limb(cr, hip, foot, 9, 7, kTalon);
+    const double up = std::atan2(foot.y - hip.y, foot.x - hip.x);
+    // Toes curled in towards the sole.
+    for (int t = -1; t <= 1; ++t) {
+      Pt toe = Polar(foot, up + t * 0.6, 16);
+      Limb(cr, foot, toe, 5, 4, kTalon, 2);
+      Claw(cr, toe, 6, 16, up + t * 0.6 + 1.4, Hex("#3a2a20"));
+    }
+  }
+  std::vector<Pt> body{{-120, -74}, {-80, -128}, {10, -150}, {110, -128}, {160, -80},
+                       {130, -30},  {40, -14},   {-70, -22}, {-118, -44}};
+  FurryBody(cr, body, kVulture, Lighter(kVulture, 0.25), 8, 14, 207);
+  Inside(
+      cr, [&](cairo_t* c) { FurryPath(c, body, 8, 14, 207); },
+      [&] {
+        for (int r = 0; r < 4; ++r)
+          for (int k = 0; k < 6; ++k)
+            Stroke(
+                cr,
+                [&](cairo_t* c) {
+                  cairo_arc(c, -70.0 + k * 40 + (r % 2) * 20, -118 + r * 26, 13, 0.2, M_PI - 0.2);
+                },
+                Darker(kVulture, 0.35), 2, 0.7);
+        // The pale down of the belly, turned to the sky.
+        Fill(
+            cr, [&](cairo_t* c) { Ellipse(c, 10, -134, 80, 20); }, Lighter(kVulture, 0.3), 0.5);
+      },
+      kVulture, 0);
+  for (int k = 0; k < 2; ++k) {
+    Pt hip{-10.0 + k * 62, -126.0 - k * 4};
+    VultureThigh(cr, hip, 211 + k);
+  }
+  // The bare neck laid along the ground out of its ruff.
+  Limb(cr, {-130, -62}, {-196, -44}, 16, 12, kBareSkin);
+  FurryBody(cr, {{-150, -108}, {-112, -112}, {-96, -66}, {-108, -22}, {-146, -20}, {-162, -62}}, kRuff,
+            Grey(250), 8, 9, 209, 2.5);
+  VultureHead(cr, {-222, -44}, 1.35, kDead);
+  // Feathers drifting down after the fall.
+  for (int k = 0; k < 2; ++k) {
+    Pt p{-130.0 + k * 330, -226.0 + k * 40};
+    cairo_save(cr);
+    cairo_translate(cr, p.x, p.y);
+    cairo_rotate(cr, k ? 0.5 : -0.35);
+    Body(
+        cr, [&](cairo_t* c) { Ellipse(c, 0, 0, 16, 5); }, kVulture, 1.5);
+    Line(cr, -18, 0, 16, 0, kVultureDark, 1.5);
+    cairo_restore(cr);
+  }
 }
 }  // namespace
 
 void DrawVulture(cairo_t* cr, Pose pose) {
   if (pose == kDead) {
-    OnGround(
-        cr, -M_PI / 2, [](cairo_t* c) { VultureFigure(c, kDead); }, 4, 0.8);
-    // A few loose feathers.
-    for (int k = 0; k < 3; ++k) {
-      Pt p{-120.0 + k * 110, -150.0 + (k % 2) * 40};
-      Body(
-          cr, [&](cairo_t* c) { Ellipse(c, p.x, p.y, 14, 5); }, kVulture, 1.5);
-      Line(cr, p.x - 16, p.y, p.x + 14, p.y, kVultureDark, 1.5);
-    }
+    VultureFallen(cr);
     return;
   }
   VultureFigure(cr, pose);
@@ -284,10 +341,10 @@ void AntBody(cairo_t* cr, Pose pose) {
   Pt gaster{150, -130}, thorax{-10, -140 - 40 * rise}, head{-130, -160 - 110 * rise};
   double headTilt = atk ? -0.5 : 0.05;
   // Far legs.
-  AntLeg(cr, {thorax.x + 30, thorax.y + 10}, {thorax.x + 90, thorax.y - 50}, {thorax.x + 150, 0}, 9, false);
-  AntLeg(cr, {thorax.x, thorax.y + 14}, {thorax.x + 10, thorax.y - 60}, {thorax.x - 20, 0}, 9, false);
+  AntLeg(cr, {thorax.x + 30, thorax.y + 10}, {thorax.x + 90, thorax.y - 50}, {thorax.x + 150, 0}, 11, false);
+  AntLeg(cr, {thorax.x, thorax.y + 14}, {thorax.x + 10, thorax.y - 60}, {thorax.x - 20, 0}, 11, false);
   AntLeg(cr, {thorax.x - 30, thorax.y + 10}, {thorax.x - 80, thorax.y - 60 - 60 * rise},
-         {thorax.x - 150 - 20 * rise, atk ? thorax.y - 60 : 0}, 9, false);
+         {thorax.x - 150 - 20 * rise, atk ? thorax.y - 60 : 0}, 11, false);
   // Gaster with its bands.
   auto g = [&](cairo_t* c) {
     SmoothClosed(c, {{gaster.x - 80, gaster.y - 10},
@@ -306,6 +363,10 @@ void AntBody(cairo_t* cr, Pose pose) {
           Stroke(
               cr, [&](cairo_t* c) { cairo_arc(c, gaster.x - 120 + k * 50, gaster.y, 130, -0.6, 0.7); },
               kAntDark, 3, 0.6);
+        for (int k = 0; k < 3; ++k)
+          Stroke(
+              cr, [&](cairo_t* c) { cairo_arc(c, gaster.x - 114 + k * 50, gaster.y, 130, -0.55, 0.1); },
+              Lighter(kAnt, 0.35), 3, 0.45);
       },
       kAnt, 3);
   // Petiole knot.
@@ -322,11 +383,11 @@ void AntBody(cairo_t* cr, Pose pose) {
   };
   Chitin(cr, t, {thorax.x - 10, thorax.y - 20}, 28);
   // Near legs.
-  AntLeg(cr, {thorax.x + 40, thorax.y + 14}, {thorax.x + 110, thorax.y - 40}, {thorax.x + 180, 0}, 11, true);
-  AntLeg(cr, {thorax.x + 6, thorax.y + 18}, {thorax.x + 30, thorax.y - 50}, {thorax.x + 10, 0}, 11, true);
+  AntLeg(cr, {thorax.x + 40, thorax.y + 14}, {thorax.x + 110, thorax.y - 40}, {thorax.x + 180, 0}, 14, true);
+  AntLeg(cr, {thorax.x + 6, thorax.y + 18}, {thorax.x + 30, thorax.y - 50}, {thorax.x + 10, 0}, 14, true);
   // The front leg stands out of the thorax, below and behind the head.
   if (!atk)
-    AntLeg(cr, {thorax.x - 40, thorax.y + 16}, {thorax.x - 76, thorax.y - 20}, {thorax.x - 120, 0}, 11, true);
+    AntLeg(cr, {thorax.x - 40, thorax.y + 16}, {thorax.x - 76, thorax.y - 20}, {thorax.x - 120, 0}, 14, true);
   // Head: a heavy, glossy wedge with mandibles, antennae and compound eyes.
   cairo_save(cr);
   cairo_translate(cr, head.x, head.y);
@@ -363,9 +424,14 @@ void AntBody(cairo_t* cr, Pose pose) {
           cairo_line_to(c, elbow.x, elbow.y);
           cairo_line_to(c, tip.x, tip.y);
         },
-        kAntDark, 6);
-    Fill(
-        cr, [&](cairo_t* c) { Ellipse(c, tip.x, tip.y, 7, 6); }, kAntDark);
+        kAntDark, 7);
+    // The club of the feeler: a row of beads swelling to the tip.
+    for (int b = 0; b < 4; ++b) {
+      Pt q = Lerp(elbow, tip, 0.55 + b * 0.15);
+      Body(
+          cr, [&](cairo_t* c) { Ellipse(c, q.x, q.y, 5 + b * 1.5, 4.5 + b * 1.2); }, Mix(kAnt, kAntDark, 0.6),
+          1.5);
+    }
   }
   if (pose == kDead) {
     CrossEye(cr, -22, -4, 11);
@@ -384,12 +450,22 @@ void AntBody(cairo_t* cr, Pose pose) {
         },
         Hex("#1a1418"), 2.5);
     if (atk) Glow(cr, -22, -4, 30, Hex("#ff4020"), 0.5);
+    // A heavy chitin brow over the eye gives the ant its scowl.
+    Body(
+        cr,
+        [&](cairo_t* c) {
+          cairo_move_to(c, -48, atk ? -14 : -20);
+          cairo_curve_to(c, -36, -34, -8, -34, 2, atk ? -30 : -24);
+          cairo_curve_to(c, -12, -24, -34, -22, -48, atk ? -14 : -20);
+          cairo_close_path(c);
+        },
+        kAntDark, 2);
   }
   cairo_restore(cr);
   if (atk) {
     // Front legs raised to grab.
     AntLeg(cr, {thorax.x - 36, thorax.y + 6}, {thorax.x - 120, thorax.y - 80},
-           {thorax.x - 200, thorax.y - 20}, 11, true);
+           {thorax.x - 200, thorax.y - 20}, 14, true);
     // A drop of acid at the jaws.
     Fill(
         cr, [&](cairo_t* c) { Ellipse(c, head.x - 90, head.y + 70, 7, 10); }, Hex("#b0f040"), 0.9);

@@ -740,6 +740,18 @@ void LizardBody(cairo_t* cr, Pose pose) {
           Line(cr, top[i].x, top[i].y, Lerp(line[i], bottom[i], 0.2).x, Lerp(line[i], bottom[i], 0.2).y,
                kLizardBand, width(double(i) / (line.size() - 1)) * 0.45, 0.8);
         }
+        // Light along the back and a shaded flank give the body its roundness.
+        std::vector<Pt> back;
+        for (std::size_t i = 0; i < line.size(); ++i) back.push_back(Lerp(top[i], line[i], 0.3));
+        Stroke(
+            cr, [&](cairo_t* c) { SmoothOpen(c, back); }, Lighter(kLizard, 0.4), 7);
+        for (std::size_t i = 4; i + 6 < line.size(); i += 6)
+          Fill(
+              cr,
+              [&](cairo_t* c) {
+                Ellipse(c, Lerp(top[i], line[i], 0.55).x, Lerp(top[i], line[i], 0.55).y, 6, 4);
+              },
+              Lighter(kLizard, 0.55), 0.7);
         Rng rng(131);
         for (int k = 0; k < 60; ++k) {
           Pt q = line[rng.Int(0, int(line.size()) - 1)];
@@ -764,6 +776,25 @@ void LizardBody(cairo_t* cr, Pose pose) {
   }
   // Head, turned three-quarters to the heroes.
   Pt h = line.back();
+  // A spiny frill round the neck, raised in anger when it attacks.
+  {
+    const double spread = atk ? 1.3 : 0.9;
+    std::vector<Pt> frill;
+    for (int k = 0; k <= 8; ++k) {
+      double a = -M_PI * 0.15 - k * M_PI * 0.11;
+      frill.push_back(Polar({h.x + 26, h.y - 2}, a, (k % 2 ? 40 : 58) * spread));
+    }
+    frill.push_back({h.x + 26, h.y + 20});
+    auto fp = [&](cairo_t* c) { SmoothClosed(c, frill, 0.3); };
+    Body(cr, fp, Mix(kLizardBand, Hex("#c84a2a"), 0.5), 2.5);
+    Inside(
+        cr, fp,
+        [&] {
+          for (int k = 0; k <= 8; k += 2)
+            Line(cr, h.x + 26, h.y - 2, frill[k].x, frill[k].y, Hex("#f0b060"), 2.5, 0.7);
+        },
+        kLizardBand, 2.5);
+  }
   double jaw = atk ? 0.7 : 0.04;
   cairo_save(cr);
   cairo_translate(cr, h.x, h.y);

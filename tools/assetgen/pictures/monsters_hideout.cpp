@@ -149,54 +149,59 @@ void ApeHead(cairo_t* cr, Pt c, double s, Pose pose) {
 
 void DrawGorilla(cairo_t* cr, Pose pose) {
   if (pose == kDead) {
-    // Face down in a heap, his silver back to the sky, head turned to the
-    // heroes with crossed eyes and the tongue out.
-    FurryBody(cr, CapsulePoints({-120, -170}, {-300, -200}, 44, 36), kApeFur, kApeHair, 8, 14, 5);
-    ApeFist(cr, {-318, -204}, 38, M_PI * 1.1);
-    // Far leg: bent, the foot sole up at the back.
-    FurryBody(cr, CapsulePoints({200, -120}, {300, -170}, 50, 40), kApeFur, kApeHair, 8, 14, 9);
-    Body(
-        cr, [&](cairo_t* c) { Ellipse(c, 320, -180, 26, 40); }, kApeSkin, 3);
-    std::vector<Pt> back{{-200, -60}, {-180, -170}, {-60, -250}, {80, -255}, {200, -195},
-                         {255, -100}, {225, -10},   {0, -2},     {-170, -8}};
+    // Fallen on his face, the silver back to the sky: the head on its cheek
+    // at the front with crossed eyes and the tongue out, the near arm laid
+    // back along his side, both legs stretched out behind, soles up.
+    FootShadow(cr, 0, 360, 24, 0.35);
+    auto sole = [&](Pt at, double rx, double ry) {
+      Body(
+          cr, [&](cairo_t* c) { Ellipse(c, at.x, at.y, rx, ry); }, kApeSkin, 3);
+      for (int k = 0; k < 4; ++k)
+        Fill(
+            cr, [&](cairo_t* c) { Ellipse(c, at.x + rx * 0.35, at.y - ry * 0.7 + k * ry * 0.45, 9, 7); },
+            Lighter(kApeSkin, 0.15));
+    };
+    FurryBody(cr, CapsulePoints({150, -118}, {296, -128}, 46, 40), kApeFur, kApeHair, 8, 14, 9);
+    sole({322, -130}, 24, 38);
+    std::vector<Pt> back{{-160, -40}, {-150, -150}, {-50, -236}, {90, -244}, {205, -190},
+                         {248, -100}, {222, -12},   {0, -2},     {-140, -6}};
     FurryBody(cr, back, kApeFur, kApeHair, 10, 17, 11);
-    // The silver saddle along the back.
     Inside(
         cr, [&](cairo_t* c) { FurryPath(c, back, 10, 17, 11); },
         [&] {
           Fill(
               cr,
               [&](cairo_t* c) {
-                SmoothClosed(c, {{-175, -160},
-                                 {-60, -272},
-                                 {90, -278},
-                                 {230, -200},
-                                 {215, -140},
-                                 {70, -175},
-                                 {-60, -165}});
+                SmoothClosed(c, {{-140, -150},
+                                 {-50, -256},
+                                 {90, -262},
+                                 {230, -196},
+                                 {215, -136},
+                                 {70, -168},
+                                 {-50, -158}});
               },
               kSilver);
-          FurStrokes(cr, -170, -280, 230, -150, 20, M_PI / 2 + 0.4, kSilverHair, 2.5, 170, 13, 0.6);
-          FurStrokes(cr, -170, -240, 230, -140, 16, M_PI / 2 + 0.3, Darker(kSilver, 0.3), 2, 90, 14, 0.5);
+          FurStrokes(cr, -140, -262, 230, -140, 20, M_PI / 2 + 0.4, kSilverHair, 2.5, 160, 13, 0.6);
+          FurStrokes(cr, -140, -230, 230, -136, 16, M_PI / 2 + 0.3, Darker(kSilver, 0.3), 2, 80, 14, 0.5);
         },
         kApeFur, 3);
-    // Near leg stretched out behind, sole to the heroes.
-    FurryBody(cr, CapsulePoints({180, -60}, {320, -48}, 50, 42), kApeFur, kApeHair, 8, 14, 15);
-    Body(
-        cr, [&](cairo_t* c) { Ellipse(c, 346, -50, 28, 42); }, kApeSkin, 3);
-    for (int k = 0; k < 4; ++k)
-      Fill(
-          cr, [&](cairo_t* c) { Ellipse(c, 358, -80 + k * 19, 9, 7); }, Lighter(kApeSkin, 0.15));
-    // Near arm sprawled in front along the ground, fist open.
-    FurryBody(cr, CapsulePoints({-40, -100}, {120, -44}, 58, 42), kApeFur, kApeHair, 8, 15, 17);
-    ApeFist(cr, {150, -40}, 40, 0.1);
-    // The head lies on its cheek at the front.
+    FurryBody(cr, CapsulePoints({176, -58}, {318, -46}, 50, 42), kApeFur, kApeHair, 8, 14, 15);
+    sole({346, -50}, 28, 42);
+    // The near arm lies back along his flank, the fist loose by his hip.
+    FurryBody(cr, CapsulePoints({-100, -96}, {40, -48}, 54, 42), kApeFur, kApeHair, 8, 15, 17);
+    Inside(
+        cr,
+        [&](cairo_t* c) {
+          CapsulePath(c, {-100, -96}, {40, -48}, 54, 42);
+        },
+        [&] { FurStrokes(cr, -150, -150, -20, -100, 24, 0.3, kSilver, 3, 36, 19, 0.6); }, kApeFur, 0);
+    ApeFist(cr, {76, -44}, 40, 0.2);
     cairo_save(cr);
-    cairo_translate(cr, -215, -108);
+    cairo_translate(cr, -232, -106);
     cairo_rotate(cr, -0.18);
     ApeHead(cr, {0, 0}, 1.3, kDead);
     cairo_restore(cr);
-    DizzyStars(cr, {-215, -230}, 70, 4);
+    DizzyStars(cr, {-232, -236}, 70, 4);
     return;
   }
 
@@ -803,12 +808,59 @@ void DemonWing(cairo_t* cr, int side, Pt root, double spread, double droop) {
   Claw(cr, wrist, 10, 24, -M_PI / 2 - side * 0.3, Hex("#e8dcc0"));
 }
 
-void DemonFigure(cairo_t* cr, Pose pose) {
+// The head round its centre: ram horns, glowing eyes, a fanged jaw.
+void DemonHead(cairo_t* cr, Pt hc, Pose pose) {
   const bool atk = pose == kAttack, dead = pose == kDead;
-  double spread = atk ? 1.2 : dead ? 0.5 : 1.0;
-  double droop = dead ? 220 : atk ? -10 : 20;
-  if (!dead)  // fallen, he lies on his spread wings, drawn by the caller
-    for (int side : {-1, 1}) DemonWing(cr, side, {side * 70.0, -330}, spread, droop);
+  for (int side : {-1, 1}) {
+    Horn(cr, {side * 30.0, hc.y - 30}, {side * 110.0, hc.y - 70}, {side * 86.0, hc.y + 10}, 34, kDemonHorn);
+    Horn(cr, {side * 86.0, hc.y + 8}, {side * 70.0, hc.y + 36}, {side * 112.0, hc.y + 30}, 16, kDemonHorn);
+  }
+  auto head = [&](cairo_t* c) {
+    SmoothClosed(c, {{-46, hc.y - 20},
+                     {-30, hc.y - 50},
+                     {0, hc.y - 56},
+                     {30, hc.y - 50},
+                     {46, hc.y - 20},
+                     {40, hc.y + 26},
+                     {18, hc.y + 56},
+                     {-18, hc.y + 56},
+                     {-40, hc.y + 26}});
+  };
+  Body(cr, head, kDemonSkin, 3);
+  if (dead) {
+    for (int side : {-1, 1}) CrossEye(cr, side * 20.0, hc.y - 6, 9);
+    Tongue(cr, {-4, hc.y + 40}, 14, 30, M_PI / 2 + 0.3, Hex("#5a2a40"));
+  } else {
+    for (int side : {-1, 1}) {
+      Pt e{side * 20.0, hc.y - 6};
+      Glow(cr, e.x, e.y, 30, kDemonEye, 0.6);
+      Body(
+          cr,
+          [&](cairo_t* c) {
+            Polygon(c, {{e.x - side * 14, e.y - 2},
+                        {e.x + side * 14, e.y - 10},
+                        {e.x + side * 10, e.y + 6},
+                        {e.x - side * 10, e.y + 6}});
+          },
+          kDemonEye, 2);
+      Line(cr, e.x + side * 20, e.y - 20, e.x - side * 16, e.y - 6, kDemonDark, 6);
+    }
+    double open = atk ? 30 : 12;
+    auto jaw = [&](cairo_t* c) {
+      SmoothClosed(c, {{-26, hc.y + 24}, {26, hc.y + 24}, {20, hc.y + 30 + open}, {-20, hc.y + 30 + open}});
+    };
+    Body(cr, jaw, Hex("#2a0810"), 2.5, 0.2);
+    if (atk) Glow(cr, 0, hc.y + 36, 40, Hex("#ff8020"), 0.8);
+    for (int side : {-1, 1}) {
+      Fang(cr, {side * 16.0, hc.y + 24}, 9, 16, M_PI / 2);
+      Fang(cr, {side * 12.0, hc.y + 28 + open}, 8, 12, -M_PI / 2);
+    }
+  }
+}
+
+void DemonFigure(cairo_t* cr, Pose pose) {
+  const bool atk = pose == kAttack;
+  for (int side : {-1, 1}) DemonWing(cr, side, {side * 70.0, -330}, atk ? 1.2 : 1.0, atk ? -10 : 20);
   // A spiked tail curling out behind.
   Stroke(
       cr,
@@ -879,6 +931,17 @@ void DemonFigure(cairo_t* cr, Pose pose) {
             Line(cr, side * 8.0, -290 + r * 30, side * 44.0, -292 + r * 30, kDemonDark, 3, 0.6);
         }
         Line(cr, 0, -330, 0, -236, kDemonDark, 3, 0.6);
+        // Light on the chest and the rows of the belly from the lava below.
+        for (int side : {-1, 1}) {
+          Fill(
+              cr, [&](cairo_t* c) { Ellipse(c, side * 56.0, -344, 36, 14); }, Lighter(kDemonSkin, 0.35),
+              0.55);
+          for (int r = 0; r < 3; ++r)
+            Fill(
+                cr, [&](cairo_t* c) { Ellipse(c, side * 24.0, -300 + r * 30, 13, 6); },
+                Lighter(kDemonSkin, 0.3), 0.45);
+        }
+        Glow(cr, 0, -226, 120, Hex("#ff6a20"), 0.18);
         // Glowing cracks in the hide.
         Stroke(
             cr,
@@ -889,7 +952,7 @@ void DemonFigure(cairo_t* cr, Pose pose) {
               cairo_move_to(c, 80, -276);
               cairo_line_to(c, 60, -256);
             },
-            dead ? Hex("#4a2a2a") : Hex("#ff9a30"), 3, 0.9);
+            Hex("#ff9a30"), 3, 0.9);
       },
       kDemonSkin, 3.5);
   // Shoulder spikes.
@@ -910,10 +973,6 @@ void DemonFigure(cairo_t* cr, Pose pose) {
       el = {230, -280};
       hand = {160, -220};
     }
-    if (dead) {
-      el = side < 0 ? Pt{-230, -400} : Pt{150, -260};
-      hand = side < 0 ? Pt{-210, -490} : Pt{40, -250};
-    }
     MuscleLimb(cr, el, hand, 29, 20, kDemonSkin, 3, 1.3);
     MuscleLimb(cr, sh, el, 36, 26, kDemonSkin, 3, 1.35);
     double dir = std::atan2(hand.y - el.y, hand.x - el.x);
@@ -922,69 +981,120 @@ void DemonFigure(cairo_t* cr, Pose pose) {
     for (int k = -2; k <= 1; ++k)
       Claw(cr, Polar(hand, dir + k * 0.4, 20), 9, 30, dir + k * 0.45, Hex("#e8dcc0"));
   }
-  // Head: ram horns, glowing eyes, a fanged jaw.
-  Pt hc{0, -408};
+  DemonHead(cr, {0, -408}, pose);
+}
+
+// Fallen on his back across his spread wings: the head lolling towards the
+// heroes, one arm flung up, the goat legs stretched out, smoke rising.
+void DemonFallen(cairo_t* cr) {
+  FootShadow(cr, 0, 300, 22, 0.35);
   for (int side : {-1, 1}) {
-    Horn(cr, {side * 30.0, hc.y - 30}, {side * 110.0, hc.y - 70}, {side * 86.0, hc.y + 10}, 34, kDemonHorn);
-    Horn(cr, {side * 86.0, hc.y + 8}, {side * 70.0, hc.y + 36}, {side * 112.0, hc.y + 30}, 16, kDemonHorn);
+    cairo_save(cr);
+    cairo_translate(cr, side * 50.0 - 40, -80);
+    cairo_scale(cr, 1.05, 0.62);
+    DemonWing(cr, side, {0, 0}, 1.1, 30);
+    cairo_restore(cr);
   }
-  auto head = [&](cairo_t* c) {
-    SmoothClosed(c, {{-46, hc.y - 20},
-                     {-30, hc.y - 50},
-                     {0, hc.y - 56},
-                     {30, hc.y - 50},
-                     {46, hc.y - 20},
-                     {40, hc.y + 26},
-                     {18, hc.y + 56},
-                     {-18, hc.y + 56},
-                     {-40, hc.y + 26}});
+  const Rgb hoofC = kDemonHorn;
+  // The tail trails out along the ground.
+  auto tail = [](cairo_t* c) {
+    cairo_move_to(c, 80, -40);
+    cairo_curve_to(c, 170, -10, 250, -40, 320, -16);
   };
-  Body(cr, head, kDemonSkin, 3);
-  if (dead) {
-    for (int side : {-1, 1}) CrossEye(cr, side * 20.0, hc.y - 6, 9);
-    Tongue(cr, {-4, hc.y + 40}, 14, 30, M_PI / 2 + 0.3, Hex("#5a2a40"));
-  } else {
-    for (int side : {-1, 1}) {
-      Pt e{side * 20.0, hc.y - 6};
-      Glow(cr, e.x, e.y, 30, kDemonEye, 0.6);
-      Body(
-          cr,
-          [&](cairo_t* c) {
-            Polygon(c, {{e.x - side * 14, e.y - 2},
-                        {e.x + side * 14, e.y - 10},
-                        {e.x + side * 10, e.y + 6},
-                        {e.x - side * 10, e.y + 6}});
-          },
-          kDemonEye, 2);
-      Line(cr, e.x + side * 20, e.y - 20, e.x - side * 16, e.y - 6, kDemonDark, 6);
-    }
-    double open = atk ? 30 : 12;
-    auto jaw = [&](cairo_t* c) {
-      SmoothClosed(c, {{-26, hc.y + 24}, {26, hc.y + 24}, {20, hc.y + 30 + open}, {-20, hc.y + 30 + open}});
-    };
-    Body(cr, jaw, Hex("#2a0810"), 2.5, 0.2);
-    if (atk) Glow(cr, 0, hc.y + 36, 40, Hex("#ff8020"), 0.8);
-    for (int side : {-1, 1}) {
-      Fang(cr, {side * 16.0, hc.y + 24}, 9, 16, M_PI / 2);
-      Fang(cr, {side * 12.0, hc.y + 28 + open}, 8, 12, -M_PI / 2);
-    }
+  Stroke(cr, tail, kDemonDark, 24);
+  Stroke(cr, tail, kDemonSkin, 16);
+  Body(
+      cr,
+      [](cairo_t* c) {
+        Polygon(c, {{312, -30}, {352, -14}, {312, 0}, {322, -14}});
+      },
+      kDemonHorn, 2);
+  // Goat legs: the far one bent with its knee up, the near one stretched out.
+  auto leg = [&](Pt hip, Pt knee, Pt ankle, Pt hoof, double shade) {
+    Rgb skin = Darker(kDemonSkin, shade);
+    MuscleLimb(cr, ankle, hoof, 17, 14, skin, 3, 1.1);
+    MuscleLimb(cr, knee, ankle, 26, 17, skin, 3, 1.25);
+    MuscleLimb(cr, hip, knee, 40, 26, skin, 3, 1.3);
+    double a = std::atan2(hoof.y - ankle.y, hoof.x - ankle.x);
+    cairo_save(cr);
+    cairo_translate(cr, hoof.x, hoof.y);
+    cairo_rotate(cr, a - M_PI / 2);
+    Body(
+        cr,
+        [](cairo_t* c) {
+          Polygon(c, {{-20, -4}, {20, -4}, {24, 16}, {-24, 16}});
+        },
+        hoofC, 3);
+    cairo_restore(cr);
+  };
+  leg({70, -84}, {150, -150}, {200, -104}, {226, -110}, 0.25);
+  // The torso, chest to the sky.
+  auto torso = [](cairo_t* c) {
+    SmoothClosed(
+        c,
+        {{-140, -62}, {-116, -116}, {-20, -130}, {70, -112}, {96, -64}, {76, -20}, {-40, -12}, {-128, -24}});
+  };
+  Body(cr, torso, kDemonSkin, 3.5);
+  Inside(
+      cr, torso,
+      [&] {
+        Stroke(
+            cr,
+            [](cairo_t* c) {
+              cairo_move_to(c, -100, -118);
+              cairo_curve_to(c, -70, -90, -60, -60, -96, -30);
+            },
+            kDemonDark, 4, 0.8);
+        for (int r = 0; r < 3; ++r)
+          for (int side : {-1, 1})
+            Fill(
+                cr, [&](cairo_t* c) { Ellipse(c, -40.0 + r * 34, -72 + side * 18, 13, 9); },
+                Lighter(kDemonSkin, 0.25), 0.5);
+        Line(cr, -60, -72, 50, -70, kDemonDark, 3, 0.6);
+        Fill(
+            cr, [](cairo_t* c) { Ellipse(c, -80, -112, 40, 10); }, Lighter(kDemonSkin, 0.35), 0.5);
+        // The cracks in his hide have gone cold.
+        Stroke(
+            cr,
+            [](cairo_t* c) {
+              cairo_move_to(c, -30, -100);
+              cairo_line_to(c, -10, -84);
+              cairo_line_to(c, -22, -60);
+            },
+            Hex("#4a2a2a"), 3, 0.9);
+      },
+      kDemonSkin, 3.5);
+  // The bone-plated belt across his hips.
+  Body(
+      cr, [](cairo_t* c) { RoundRect(c, 60, -116, 32, 102, 10); }, Hex("#3a2a2a"), 3);
+  for (int k = 0; k < 3; ++k) Fang(cr, {92, -98.0 + k * 32}, 14, 20, 0, Hex("#d8ceb0"));
+  leg({100, -44}, {190, -58}, {250, -34}, {282, -30}, 0);
+  // The far arm flung up over his chest, claws open.
+  {
+    Pt sh{-96, -104}, el{-60, -176}, hand{4, -198};
+    MuscleLimb(cr, el, hand, 26, 18, kDemonSkin, 3, 1.3);
+    MuscleLimb(cr, sh, el, 32, 24, kDemonSkin, 3, 1.35);
+    double dir = std::atan2(hand.y - el.y, hand.x - el.x);
+    Body(
+        cr, [&](cairo_t* c) { Ellipse(c, hand.x, hand.y, 24, 22); }, kDemonSkin, 3);
+    for (int k = -2; k <= 1; ++k)
+      Claw(cr, Polar(hand, dir + k * 0.5, 18), 8, 26, dir + k * 0.55, Hex("#e8dcc0"));
   }
+  for (int k = 0; k < 3; ++k)
+    Fang(cr, {-120.0 + k * 22, -118.0 - k * 4}, 14, 26 - k * 5, -M_PI / 2 - 0.5 + k * 0.3, Hex("#d8ceb0"));
+  cairo_save(cr);
+  cairo_translate(cr, -196, -62);
+  cairo_rotate(cr, -0.3);
+  cairo_scale(cr, 0.9, 0.9);
+  DemonHead(cr, {0, 0}, kDead);
+  cairo_restore(cr);
+  for (int k = 0; k < 3; ++k) Puff(cr, {-20.0 + k * 80, -240.0 - k * 20}, 20, Grey(110), 0.35);
 }
 }  // namespace
 
 void DrawDemon(cairo_t* cr, Pose pose) {
   if (pose == kDead) {
-    // Fallen flat on his spread wings, smoke rising.
-    for (int side : {-1, 1}) {
-      cairo_save(cr);
-      cairo_translate(cr, side * 50.0 - 40, -70);
-      cairo_scale(cr, 1.0, 0.6);
-      DemonWing(cr, side, {0, 0}, 1.0, 30);
-      cairo_restore(cr);
-    }
-    OnGround(
-        cr, -M_PI / 2, [](cairo_t* c) { DemonFigure(c, kDead); }, 6);
-    for (int k = 0; k < 3; ++k) Puff(cr, {-60.0 + k * 70, -220.0 - k * 20}, 20, Grey(110), 0.35);
+    DemonFallen(cr);
     return;
   }
   if (pose == kAttack) Glow(cr, 0, -200, 260, Hex("#ff4020"), 0.3);
