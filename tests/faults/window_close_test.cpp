@@ -113,17 +113,30 @@ TEST(WindowClose, OnEveryScreenTheGameLeavesAtOnceAndLosesNothing) {
   }
 }
 
-TEST(WindowClose, ClosingTheStartUpWindowEndsTheGameBeforeItStarts) {
-  const TempFolder folder{"vizid-close"};
-  SdlPlatform platform{HeadlessSdlOptions("software")};
-  std::string error;
-  ASSERT_TRUE(platform.Init(error)) << error;
-  Game game(platform);
-  game.DataDir = folder / "data";
-  CloseTheWindow();
-  EXPECT_EQ(RunStartup(game, MakeStartupHooks(game), error), StartupOutcome::Quit);
-  // No renderer was chosen, so none is remembered.
-  EXPECT_FALSE(fs::exists(game.DataDir / DRIVER_FILE));
+TEST(WindowClose, DuringStartUpTheGameEndsAtOnce) {
+  // Closed in the start-up menu, and while the maker line fades in.
+  for (bool inMenu : {true, false}) {
+    SCOPED_TRACE(inMenu ? "menu" : "maker line");
+    const TempFolder folder{"vizid-close"};
+    SdlPlatform platform{HeadlessSdlOptions("software")};
+    std::string error;
+    ASSERT_TRUE(platform.Init(error)) << error;
+    // Scripted, the menu runs the preselected renderer at once.
+    platform.SetScriptedInput(!inMenu);
+    Game game(platform);
+    game.DataDir = folder / "data";
+    StartupHooks hooks = MakeStartupHooks(game);
+    int shown = 0;
+    hooks.afterPresent = [&](std::string_view stage, int frame) {
+      ++shown;
+      if (stage == "maker-in" && frame == 5) CloseTheWindow();
+    };
+    if (inMenu) CloseTheWindow();
+    EXPECT_EQ(RunStartup(game, hooks, error), StartupOutcome::Quit);
+    EXPECT_EQ(shown, inMenu ? 0 : 50 + 6);
+    // The renderer is remembered once the display has shown its first frames.
+    EXPECT_EQ(fs::exists(game.DataDir / DRIVER_FILE), !inMenu);
+  }
 }
 
 }  // namespace
