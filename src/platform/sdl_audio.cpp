@@ -33,10 +33,8 @@ std::unique_ptr<AudioMixer> AudioMixer::Open() {
   want.userdata = mixer.get();
   // A fixed rate that libxmp supports; SDL converts for the device if it must.
   mixer->device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (mixer->device_ == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return nullptr;
-  }
+  // The mixer lets go of the audio system as it goes.
+  if (mixer->device_ == 0) return nullptr;
   mixer->rate_ = have.freq;
   SDL_PauseAudioDevice(mixer->device_, 0);
   return mixer;

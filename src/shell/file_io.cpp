@@ -4,16 +4,36 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
 namespace vv {
 namespace {
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+// The fault a test installed on this thread, if any.
+thread_local const WriteFault* activeFault = nullptr;
+
+// 0 to go ahead with the step, else the errno it fails with (and errno set).
+int Refused(WriteStep step, const std::filesystem::path& path, std::size_t& count) {
+  if (!activeFault) return 0;
+  const int error = (*activeFault)(step, path, count);
+  if (error != 0) errno = error;
+  return error;
+}
+
+int Refused(WriteStep step, const std::filesystem::path& path) {
+  std::size_t none = 0;
+  return Refused(step, path, none);
+}
+
+bool WriteAll(int fd, const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    std::size_t count = bytes.size() - done;
+    if (Refused(WriteStep::Write, path, count)) return false;
+    const ssize_t n = ::write(fd, bytes.data() + done, count);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
@@ -23,7 +43,25 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+// Removes what a failed write left and says on stderr which file was not
+// written and why; errno still tells the caller.
+bool GiveUp(const std::filesystem::path& path, const std::filesystem::path& temp) {
+  const int error = errno;
+  ::unlink(temp.c_str());
+  std::fprintf(stderr, "Vizid of Vorgash: could not write %s: %s\n", path.c_str(), std::strerror(error));
+  errno = error;
+  return false;
+}
+
 }  // namespace
+
+ScopedWriteFault::ScopedWriteFault(WriteFault fault) : fault_(std::move(fault)), previous_(activeFault) {
+  activeFault = &fault_;
+}
+
+ScopedWriteFault::~ScopedWriteFault() {
+  activeFault = previous_;
+}
 
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
   std::error_code ec;
@@ -45,25 +83,31 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>&
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
   std::filesystem::path temp = path;
   temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    std::filesystem::remove(temp, ec);
-    return false;
+  const int fd = Refused(WriteStep::Open, path)
+                     ? -1
+                     : ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return GiveUp(path, temp);
+  int error = 0;
+  if (!WriteAll(fd, path, bytes) || Refused(WriteStep::Sync, path) || ::fsync(fd) != 0) error = errno;
+  // The file is let go whatever happened; a close that fails may have lost
+  // what the disk had not taken yet.
+  const bool closeRefused = Refused(WriteStep::Close, path) != 0;
+  if ((::close(fd) != 0 || closeRefused) && error == 0) error = errno;
+  if (error != 0) {
+    errno = error;
+    return GiveUp(path, temp);
   }
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  // Make the rename itself durable.
-  const int dir = ::open(path.parent_path().empty() ? "." : path.parent_path().c_str(), O_RDONLY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
+  if (Refused(WriteStep::Rename, path) || ::rename(temp.c_str(), path.c_str()) != 0)
+    return GiveUp(path, temp);
+  // Make the rename itself durable. The new file is already whole in place,
+  // so a folder that cannot be synced only leaves the timing to the system.
+  if (!Refused(WriteStep::SyncFolder, path)) {
+    const int dir =
+        ::open(path.parent_path().empty() ? "." : path.parent_path().c_str(), O_RDONLY | O_CLOEXEC);
+    if (dir >= 0) {
+      ::fsync(dir);
+      ::close(dir);
+    }
   }
   return true;
 }

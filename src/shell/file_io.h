@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,8 +20,34 @@ namespace vv {
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out,
                    std::size_t maxBytes = 16u << 20);
 // Writes the bytes to a temporary file beside `path`, flushes it to the disk
-// and renames it over `path`. False (and the old file untouched) on failure.
+// and renames it over `path`. False (and the old file untouched) on failure,
+// with errno telling why and a line on stderr naming the file.
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// The system calls of one atomic write, in the order they are made. Syncing
+// the folder comes after the rename: by then the new file is in place, so a
+// failure there is no failure of the write.
+enum class WriteStep { Open, Write, Sync, Close, Rename, SyncFolder };
+
+// Stands in for a failing disk in tests: asked before each step of every
+// write made on this thread (`path` is the file being replaced), it answers
+// 0 to let the step go ahead or an errno value to fail it as the system
+// would. Before a Write it may lower `count`, as a disk that fills up
+// part-way through a write does. While no fault is installed a write costs
+// one test of a pointer more.
+using WriteFault = std::function<int(WriteStep step, const std::filesystem::path& path, std::size_t& count)>;
+
+class ScopedWriteFault {
+ public:
+  explicit ScopedWriteFault(WriteFault fault);
+  ~ScopedWriteFault();
+  ScopedWriteFault(const ScopedWriteFault&) = delete;
+  ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
+
+ private:
+  WriteFault fault_;
+  const WriteFault* previous_;
+};
 
 class ByteWriter {
  public:

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/input.h"
+#include "shell/options.h"
 #include "shell/screenshot_key.h"
 #include "shell/text.h"
 
@@ -107,6 +108,9 @@ bool RunFrame(Shell& shell, const LoopHooks& hooks) {
   p.Cls();
 
   if (p.CloseRequested() || shell.QuitRequested) {
+    // Closing the window leaves the options screen as DONE does: the
+    // switches the player changed are kept.
+    if (p.CloseRequested() && shell.GameScreen == SCREEN_OPTIONS) WriteOptionsFile(shell);
     p.ShowSystemPointer(true);
     return false;
   }

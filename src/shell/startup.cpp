@@ -15,10 +15,14 @@ void CreateDataFolders(Shell& shell) {
   std::filesystem::create_directories(shell.DataDir / "saves", ec);
 }
 
-void Present(Shell& shell, const StartupHooks& hooks, std::string_view stage, int frame) {
+// Shows a start-up frame; true when the player has closed the window, which
+// ends the game there rather than after the whole maker line.
+bool Present(Shell& shell, const StartupHooks& hooks, std::string_view stage, int frame) {
   shell.platform.Flip();
   if (hooks.afterPresent) hooks.afterPresent(stage, frame);
   shell.platform.Cls();
+  shell.platform.PumpEvents();
+  return shell.platform.CloseRequested();
 }
 
 }  // namespace
@@ -62,7 +66,7 @@ StartupOutcome RunStartup(Shell& shell, const StartupHooks& hooks, std::string& 
 
   for (int i = 0; i < 50; ++i) {
     p.WaitFrameTimer();
-    Present(shell, hooks, "blank", i);
+    if (Present(shell, hooks, "blank", i)) return StartupOutcome::Quit;
   }
 
   WriteDriverFile(shell, shell.StartupResult);
@@ -73,7 +77,7 @@ StartupOutcome RunStartup(Shell& shell, const StartupHooks& hooks, std::string& 
   for (int i = 39; i >= 0; --i) {
     p.WaitFrameTimer();
     DrawMakerLine(shell, static_cast<float>(40 - i) / 40.0f);
-    Present(shell, hooks, "maker-in", 39 - i);
+    if (Present(shell, hooks, "maker-in", 39 - i)) return StartupOutcome::Quit;
   }
   // With the last of those frames on screen, load everything else.
   LoadGameImages(shell);
@@ -87,7 +91,7 @@ StartupOutcome RunStartup(Shell& shell, const StartupHooks& hooks, std::string& 
   for (int i = 1; i <= 40; ++i) {
     p.WaitFrameTimer();
     DrawMakerLine(shell, static_cast<float>(40 - i) / 40.0f);
-    Present(shell, hooks, "maker-out", i - 1);
+    if (Present(shell, hooks, "maker-out", i - 1)) return StartupOutcome::Quit;
   }
 
   shell.ScreenFade[1] = 1;

@@ -64,8 +64,8 @@ void ReadDriverFile(Shell& shell) {
       ReadWholeFile(shell.DataDir / DRIVER_FILE, bytes, 64) ? DriverChoiceFromFile(bytes) : 0;
 }
 
-void WriteDriverFile(Shell& shell, int result) {
-  WriteFileAtomically(shell.DataDir / DRIVER_FILE, DriverFileBytes(result));
+bool WriteDriverFile(Shell& shell, int result) {
+  return WriteFileAtomically(shell.DataDir / DRIVER_FILE, DriverFileBytes(result));
 }
 
 void OpenStartupMenu(Shell& shell, StartupMenu& menu) {

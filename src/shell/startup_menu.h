@@ -19,8 +19,9 @@ void ReadDriverFile(Shell& shell);
 // Runs the menu in the start-up window until the player chooses; returns
 // StartupResult (1 OpenGL, 2 second renderer, 3 quit).
 int RunStartupMenu(Shell& shell);
-// Rewrites the driver file with the choice, once the game display is open.
-void WriteDriverFile(Shell& shell, int result);
+// Rewrites the driver file with the choice, once the game display is open;
+// false when the disk refused it.
+bool WriteDriverFile(Shell& shell, int result);
 
 // The file's bytes for a result, and the preselected DriverChoice a file's
 // bytes give (0, OpenGL, unless the whole file is right).
