@@ -112,6 +112,7 @@ bool SdlPlatform::OpenWindow(std::string_view title, int w, int h, Uint32 flags,
     CloseWindow();
     return false;
   }
+  ReadOutputSize();
   canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
   if (!canvas_) {
     error = std::string("Could not create the drawing canvas: ") + SDL_GetError();
@@ -366,19 +367,21 @@ void SdlPlatform::WaitFrameTimer() {
 }
 
 SDL_Rect SdlPlatform::PresentRect() const {
-  // The output's real size, asked for at every use: it is what the picture
-  // lands in, whatever size the window was asked to have.
-  int ow = CanvasWidth(), oh = CanvasHeight();
-  if (renderer_) SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-  const Letterbox shown = FitCanvas(CanvasWidth(), CanvasHeight(), ow, oh);
+  const Letterbox shown = FitCanvas(CanvasWidth(), CanvasHeight(), outputW_, outputH_);
   return SDL_Rect{shown.x, shown.y, shown.w, shown.h};
 }
 
+void SdlPlatform::ReadOutputSize() {
+  // Called with no render target set, at every present: the output's real
+  // size is what the picture lands in, whatever size the window was asked
+  // to have, and the pointer is mapped through the same letterbox.
+  if (renderer_) SDL_GetRendererOutputSize(renderer_, &outputW_, &outputH_);
+}
+
 void SdlPlatform::WindowToCanvas(int wx, int wy, int& cx, int& cy) const {
-  int ww = 1, wh = 1, ow = 1, oh = 1;
+  int ww = 1, wh = 1;
   if (window_) SDL_GetWindowSize(window_, &ww, &wh);
-  if (renderer_) SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-  WindowPointToCanvas(wx, wy, ww, wh, ow, oh, CanvasWidth(), CanvasHeight(), cx, cy);
+  WindowPointToCanvas(wx, wy, ww, wh, outputW_, outputH_, CanvasWidth(), CanvasHeight(), cx, cy);
 }
 
 void SdlPlatform::Flip() {
@@ -394,6 +397,7 @@ void SdlPlatform::Flip() {
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_SetTextureBlendMode(canvas_, SDL_BLENDMODE_NONE);
+  ReadOutputSize();
   const SDL_Rect shown = PresentRect();
   const bool scaled = shown.w != CanvasWidth() || shown.h != CanvasHeight();
   SDL_SetTextureScaleMode(canvas_, scaled ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);

@@ -88,6 +88,7 @@ class SdlPlatform final : public Platform {
   void FollowPacing();
   void ApplyWindowPlacement();
   SDL_Rect PresentRect() const;  // where the canvas lands in the renderer's output
+  void ReadOutputSize();
   void WindowToCanvas(int wx, int wy, int& cx, int& cy) const;
 
   SdlOptions options_;
@@ -105,6 +106,9 @@ class SdlPlatform final : public Platform {
   // The game's virtual-key number each key went down as, so its release
   // matches even if the layout changed in between.
   Uint8 keyOfScancode_[SDL_NUM_SCANCODES] = {};
+  // The renderer's real output size, read while no render target is set:
+  // with the canvas as the target, SDL answers with the canvas's size.
+  int outputW_ = 1024, outputH_ = 768;
   bool vsync_ = false;         // the display was opened waiting for the vertical blank
   bool displayWaits_ = false;  // and still does (the pacer may have turned that off)
   std::unique_ptr<FrameClock> systemClock_;

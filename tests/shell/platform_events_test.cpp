@@ -48,6 +48,27 @@ TEST_F(SdlEventsTest, AClickWithinOneFrameIsSeenForOneFrame) {
   EXPECT_FALSE(platform.MouseDown(1));
 }
 
+// A full-screen window on a display that is not 4:3 shows the canvas between
+// bars. The pointer is read while the canvas is SDL's render target, which
+// must not make the mapping stretch the canvas over the whole window.
+TEST_F(SdlEventsTest, ThePointerFollowsTheLetterboxOfAWiderWindow) {
+  SDL_Window* window = SDL_GetKeyboardFocus();
+  for (Uint32 id = 1; id < 16 && !window; ++id) window = SDL_GetWindowFromID(id);
+  ASSERT_NE(window, nullptr);
+  SDL_SetWindowSize(window, 1280, 1024);  // the canvas at 1280 x 960, 32 pixels down
+  platform.PumpEvents();
+  platform.Cls();
+  platform.Flip();
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.x = 812;
+  e.motion.y = 932;
+  SDL_PushEvent(&e);
+  platform.PumpEvents();
+  EXPECT_EQ(platform.MouseX(), 649);
+  EXPECT_EQ(platform.MouseY(), 720);
+}
+
 TEST_F(SdlEventsTest, AQuickKeyTapIsSeenAndKeysMapByPosition) {
   PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN);
   PushKey(SDL_KEYUP, SDL_SCANCODE_RETURN);
