@@ -6,7 +6,8 @@
 //
 // The player presses keys and buttons at random, now and then with a
 // purpose: a new game from the title, a walk from a random place on a
-// random level, a step onto the portal, a chest's worth of loot, a monster
+// random level, a step onto the portal, a chest's worth of loot, a few
+// things in the pack and one worn (as a party has later on), a monster
 // at its last breath (so battles end both ways and the ending is reached).
 // After every frame it checks that
 //   - the frame returned (a watchdog stops the run when one does not);
@@ -65,6 +66,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int QUIT_DIALOG = 2;           // ConfirmKind of the main menu's "Quit game"
 using Item = std::tuple<int, int, int>;  // category, number, condition
 using Items = std::vector<Item>;
+using ItemKeyPair = std::pair<int, int>;  // category, number
 
 long ResidentKb() {
   long pages = 0, resident = 0;
@@ -145,11 +147,6 @@ class Run {
     started_ = !dir_.empty() && RunStartup(*game_, MakeStartupHooks(*game_), error) == StartupOutcome::Run;
     if (!started_) std::fprintf(stderr, "start-up failed: %s\n", error.c_str());
     hooks_ = MakeLoopHooks(*game_);
-    auto play = hooks_.playSound;
-    hooks_.playSound = [this, play](int code) {
-      sounds_.push_back(code);
-      if (play) play(code);
-    };
     SeedRandom(*game_, seed);
   }
   ~Run() {
@@ -159,13 +156,11 @@ class Run {
   }
   bool Started() const { return started_; }
   bool Frame() {
-    sounds_.clear();
     platform_.ClearTextTrace();
     return RunFrame(*game_, hooks_);
   }
-  bool Heard(int low, int high) const {
-    return std::any_of(sounds_.begin(), sounds_.end(), [&](int s) { return s >= low && s <= high; });
-  }
+  // The frame's sound request, heard or not (the sound may be switched off).
+  bool Heard(int low, int high) const { return game_->SoundEvent >= low && game_->SoundEvent <= high; }
   Game& game() { return *game_; }
   NoDrawPlatform& platform() { return platform_; }
 
@@ -174,7 +169,6 @@ class Run {
   std::unique_ptr<Game> game_;
   LoopHooks hooks_;
   std::filesystem::path dir_;
-  std::vector<int> sounds_;
   bool started_ = false;
 };
 
@@ -291,10 +285,14 @@ class Soak {
       // On the item screens, mostly over the grid and the loot.
       if ((g().GameScreen == SCREEN_INVENTORY || g().GameScreen == SCREEN_LOOT) && Chance(60)) {
         in.x = Roll(180, 959), in.y = Roll(80, 479);
+        // An item looked at: its drink button.
+        if (g().InvPopup != POPUP_NONE && Chance(50))
+          in.x = g().PanelX + Roll(24, 149), in.y = g().PanelY + Roll(332, 366);
       }
     }
     in.left = (leftDown_ && Chance(50)) || Chance(8);
-    in.right = Chance(2);
+    const bool items = g().GameScreen == SCREEN_INVENTORY || g().GameScreen == SCREEN_LOOT;
+    in.right = Chance(items ? 8 : 2);
     return in;
   }
 
@@ -351,11 +349,13 @@ class Soak {
           QueueKey(KEY_ENTER);  // past what the heroes say
         }
       }
-    } else if (choice <= 60 && g().LootCount == 0) {
+    } else if (choice <= 75) {
+      Stock();
+    } else if (choice <= 90 && g().LootCount == 0) {
       // A chest's worth of loot.
       g().LootCount = Roll(1, 3);
       for (int k = 1; k <= g().LootCount; ++k) {
-        const int category = Roll(1, 6), number = Roll(1, ItemCount(category));
+        const auto [category, number] = RandomItem();
         g().LootList[k][1] = category;
         g().LootList[k][2] = number;
         g().LootList[k][3] = ItemStats(category, number, item::MaxCondition);
@@ -363,6 +363,54 @@ class Soak {
       SwitchScreen(g(), SCREEN_LOOT);
       ++cheats_;
     }
+  }
+
+  ItemKeyPair RandomItem() {
+    const int category = Chance(40) ? CATEGORY_POTION : Roll(1, 6);
+    return {category, Roll(1, ItemCount(category))};
+  }
+
+  // A few things in the pack and something worn, as a party has later on,
+  // so that potions are drunk, things thrown away and armour worn out.
+  void Stock() {
+    const int h = Roll(1, 2), slot = Roll(1, 5);
+    int* worn = g().HeroEquipment[h][slot];
+    if (worn[1] == 0) {
+      const int number = Roll(1, ItemCount(slot));
+      worn[1] = number, worn[2] = ItemStats(slot, number, item::MaxCondition);
+      for (int f = item::PrimaryStat; f <= item::MaxCondition; ++f)
+        worn[3 + f - item::PrimaryStat] = ItemStats(slot, number, f);
+    }
+    bool covered[11][11] = {};
+    for (int c = 1; c <= 10; ++c) {
+      for (int r = 1; r <= 10; ++r) {
+        const int* cell = g().PartyInventory[c][r];
+        if (cell[1] == 0) continue;
+        for (int x = c; x < c + ItemStats(cell[1], cell[2], item::GridWidth) && x <= 10; ++x) {
+          for (int y = r; y < r + ItemStats(cell[1], cell[2], item::GridHeight) && y <= 10; ++y)
+            covered[x][y] = true;
+        }
+      }
+    }
+    for (int k = Roll(1, 3); k > 0; --k) {
+      const auto [category, number] = RandomItem();
+      const int w = ItemStats(category, number, item::GridWidth),
+                ht = ItemStats(category, number, item::GridHeight);
+      const int c = Roll(1, 10), r = Roll(1, 10);
+      bool free = c + w - 1 <= 10 && r + ht - 1 <= 10;
+      for (int x = c; free && x < c + w; ++x) {
+        for (int y = r; free && y < r + ht; ++y) free = !covered[x][y];
+      }
+      if (!free) continue;
+      for (int x = c; x < c + w; ++x) {
+        for (int y = r; y < r + ht; ++y) covered[x][y] = true;
+      }
+      int* cell = g().PartyInventory[c][r];
+      cell[1] = category, cell[2] = number, cell[3] = ItemStats(category, number, item::MaxCondition);
+    }
+    g().SelectedHero = h;
+    SwitchScreen(g(), SCREEN_INVENTORY);
+    ++cheats_;
   }
 
   bool MoveTo(int column, int row, int x, int y) {
@@ -439,7 +487,10 @@ class Soak {
     Items rest;
     if (screen == SCREEN_COMBAT || game.GameScreen == SCREEN_COMBAT) {
       // Blows wear the equipment down and a worn-out piece breaks.
-      if (Keys(after) == Keys(before)) return;
+      if (Keys(after) == Keys(before)) {
+        ++worn_;
+        return;
+      }
       rest = Without(Keys(before), Keys(after), ok);
       if (ok && run_->Heard(SOUND_BREAK + 1, SOUND_BREAK + 4) && Keys(rest) == Keys(after)) {
         ++broken_;
@@ -484,8 +535,15 @@ class Soak {
         return;
       }
     }
-    Fail(frame, "items changed without a cause: " + std::to_string(before.size()) + " before, " +
-                    std::to_string(after.size()) + " after");
+    auto list = [](const Items& items) {
+      std::string text;
+      for (const auto& [category, number, condition] : items)
+        text +=
+            " " + std::to_string(category) + "/" + std::to_string(number) + "/" + std::to_string(condition);
+      return text;
+    };
+    Fail(frame, "items changed without a cause on screen " + std::to_string(screen) + ": before" +
+                    list(before) + "; after" + list(after) + "; sound " + std::to_string(game.SoundEvent));
   }
 
   // Every table of the game in progress is one a saved game may hold.
@@ -566,8 +624,9 @@ class Soak {
     for (const auto& [screen, name] : screens) std::printf(" %s %lld", name, onScreen_[screen]);
     std::printf("\n%d battles, %d endings, %d purposeful moves\n", battles_, endings_, cheats_);
     std::printf(
-        "items: %d found, %d left behind, %d drunk, %d thrown away, %d worn out; %d new games, %d loads\n",
-        found_, leftBehind_, drunk_, dropped_, broken_, newGames_, loads_);
+        "items: %d found, %d left behind, %d drunk, %d thrown away, %d worn, %d broken; %d new games, %d "
+        "loads\n",
+        found_, leftBehind_, drunk_, dropped_, worn_, broken_, newGames_, loads_);
     std::printf("%d party checks, %d saved games read back\n", partyChecks_, savesChecked_);
     std::printf("resident memory: %ld kB after the first frame, %ld kB at the end, %ld kB at most (samples:",
                 startKb_, samplesKb_.empty() ? 0 : samplesKb_.back(),
@@ -588,7 +647,8 @@ class Soak {
   std::map<std::string, Items> savedFiles_;
   long long onScreen_[SCREEN_COUNT] = {};
   int runs_ = 0, quits_ = 0, failures_ = 0, battles_ = 0, endings_ = 0, cheats_ = 0;
-  int found_ = 0, leftBehind_ = 0, drunk_ = 0, dropped_ = 0, broken_ = 0, newGames_ = 0, loads_ = 0;
+  int found_ = 0, leftBehind_ = 0, drunk_ = 0, dropped_ = 0, worn_ = 0, broken_ = 0, newGames_ = 0,
+      loads_ = 0;
   int partyChecks_ = 0, savesChecked_ = 0;
   long startKb_ = 0;
   std::vector<long> samplesKb_;
