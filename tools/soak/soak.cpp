@@ -17,8 +17,9 @@
 //   - the heroes are a party the game could save: every table passes the
 //     saved-game checks (on the calm screens, every 64 frames);
 //   - every saved game written reads back whole, as the game held it;
-// and it samples the resident memory twenty times, which must not grow. Quitting from
-// the main menu ends the game; the run then starts it anew.
+// and twenty times it samples the resident memory and the heap in use,
+// neither of which may grow. Quitting from the main menu ends the game; the
+// run then starts it anew. It prints what it saw and exits 1 on any failure.
 
 #include <unistd.h>
 
@@ -474,7 +475,10 @@ class Soak {
     }
     const Item heldItem = held ? Item{held->Category, held->Number, held->Condition} : Item{0, 0, 0};
 
-    if (!run_->Frame()) {
+    const auto started = Clock::now();
+    const bool going = run_->Frame();
+    longest_ = std::max(longest_, std::chrono::duration<double>(Clock::now() - started).count());
+    if (!going) {
       ended_ = true;
       ++quits_;
       return;
@@ -637,7 +641,8 @@ class Soak {
                 seconds, total / seconds, runs_, quits_);
     std::printf("frames per screen:");
     for (const auto& [screen, name] : screens) std::printf(" %s %lld", name, onScreen_[screen]);
-    std::printf("\n%d battles, %d endings, %d purposeful moves\n", battles_, endings_, cheats_);
+    std::printf("\n%d battles, %d endings, %d purposeful moves; the longest frame took %.1f ms\n", battles_,
+                endings_, cheats_, longest_ * 1000);
     std::printf(
         "items: %d found, %d left behind, %d drunk, %d thrown away, %d worn, %d broken; %d new games, %d "
         "loads\n",
@@ -669,6 +674,7 @@ class Soak {
       loads_ = 0;
   int partyChecks_ = 0, savesChecked_ = 0;
   long startKb_ = 0;
+  double longest_ = 0;  // seconds
   std::vector<long> samplesKb_, heapKb_;
 };
 
