@@ -2,19 +2,23 @@
 #   make run   installs what is missing, builds, and starts the game
 #   make test  installs what is missing, builds, and runs every test headless
 #              (also once more under AddressSanitizer and UndefinedBehaviorSanitizer,
-#              and a short fuzzing run of the saved-game loaders)
-#   make fuzz  fuzzes the saved-game loaders for longer (FUZZ_LONG_SECONDS)
+#              and a short fuzzing run of every loader, FUZZ_SECONDS each)
+#   make fuzz  fuzzes every loader for longer (FUZZ_LONG_SECONDS each)
+#   make soak  a million frames of random play, checked, in a sanitizer build
 
 BUILD      ?= build
 SAN_BUILD  ?= build-san
 FUZZ_BUILD ?= build-fuzz
 COV_BUILD  ?= build-cov
-FUZZ_SECONDS      ?= 25
-FUZZ_LONG_SECONDS ?= 900
+SOAK_BUILD ?= build-soak
+SOAK_FRAMES ?= 1000000
+FUZZ_SECONDS      ?= 10
+FUZZ_LONG_SECONDS ?= 600
+FUZZ_LOADERS      ?= saves slots options driver map png
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-fast test-san fuzz-build test-fuzz fuzz coverage
+.PHONY: all deps configure build run test test-fast test-san fuzz-build test-fuzz fuzz coverage soak
 .PHONY: contact-sheets audio-renders bench playthrough format clean install uninstall package screenshots
 
 all: build
@@ -47,25 +51,32 @@ test-san: deps $(SAN_BUILD)/build.ninja
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The loaders' fuzz targets, built with clang's libFuzzer and the
-# sanitizers in a folder of their own, started from valid saved games.
+# sanitizers in a folder of their own, each started from valid files of its
+# kind (with the real map and pictures when the game's build has made them).
 $(FUZZ_BUILD)/build.ninja:
 	CC=clang CXX=clang++ cmake -S tools/fuzz -B $(FUZZ_BUILD) -G Ninja
 
 fuzz-build: deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	./$(FUZZ_BUILD)/vizid-fuzz-seeds $(FUZZ_BUILD)/seeds
-	mkdir -p $(FUZZ_BUILD)/corpus
-
-FUZZ_RUN = ./$(FUZZ_BUILD)/vizid-fuzz-saves -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
-	$(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
+	./$(FUZZ_BUILD)/vizid-fuzz-seeds $(FUZZ_BUILD)/seeds $(wildcard $(BUILD)/data)
 
 test-fuzz: fuzz-build
-	$(FUZZ_RUN) -max_total_time=$(FUZZ_SECONDS)
+	tools/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_LOADERS)
 
 fuzz: fuzz-build
-	$(FUZZ_RUN) -max_total_time=$(FUZZ_LONG_SECONDS)
+	tools/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_LONG_SECONDS) $(FUZZ_LOADERS)
 
 test: test-fast test-san test-fuzz
+
+# The soak run (tools/soak/soak.cpp): SOAK_FRAMES frames of random play on
+# every screen in the fast mode, under AddressSanitizer and
+# UndefinedBehaviorSanitizer, with its checks after every frame.
+$(SOAK_BUILD)/build.ninja:
+	cmake -S . -B $(SOAK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIZID_SANITIZE=ON $(CMAKE_ARGS)
+
+soak: deps $(SOAK_BUILD)/build.ninja
+	cmake --build $(SOAK_BUILD) -j $(JOBS) --target vizid-soak
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ./$(SOAK_BUILD)/vizid-soak $(SOAK_FRAMES)
 
 # Line and branch coverage of src/ from the game's test suite (vizid_tests;
 # the generators' own tests cover tools/), with Debian's gcovr: a summary
@@ -130,4 +141,4 @@ format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(COV_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(COV_BUILD) $(SOAK_BUILD)
