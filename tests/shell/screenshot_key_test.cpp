@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "install/png_size.h"
-#include "script.h"
-#include "session.h"
+#include "playtest_support.h"
+#include "temp_folder.h"
 
 namespace vv {
 namespace {
@@ -23,15 +23,13 @@ std::string RunAndDump(const fs::path& dataDir, const std::string& script) {
   PlaytestSession session(options);
   std::string error;
   EXPECT_TRUE(session.Start(error)) << error;
-  std::vector<ScriptCommand> commands;
-  EXPECT_TRUE(ParseScript(script, commands, error)) << error;
-  EXPECT_TRUE(session.Run(commands, error)) << error;
+  test::RunScript(session, script);
   return session.StateJson();
 }
 
 TEST(ScreenshotKeyTest, F12SavesTheFrameAndChangesNothingElse) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "vizid_screenshot_key_test";
-  fs::remove_all(dir);
+  const TempFolder folder("vizid-f12");
+  const fs::path& dir = folder.path();
   const std::string withKey = RunAndDump(dir / "with", "seed 7\nwait 12\nclick 512 200\nkey 123\nwait 3\n");
   const std::string without = RunAndDump(dir / "without", "seed 7\nwait 12\nclick 512 200\nwait 5\n");
   EXPECT_EQ(withKey, without);
@@ -43,11 +41,11 @@ TEST(ScreenshotKeyTest, F12SavesTheFrameAndChangesNothingElse) {
   EXPECT_EQ(shots[0].extension(), ".png");
   EXPECT_EQ(testing_png::PngSize(shots[0]), std::make_pair(1024, 768));
   EXPECT_FALSE(fs::exists(dir / "without" / "screenshots"));
-  fs::remove_all(dir);
 }
 
 TEST(ScreenshotKeyTest, ShotsInTheSameSecondGetTheirOwnNames) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "vizid_screenshot_name_test";
+  const TempFolder folder("vizid-shot-names");
+  const fs::path& dir = folder.path();
   fs::create_directories(dir / "screenshots");
   const std::time_t when = 1796601600;
   const fs::path first = ScreenshotPath(dir, when);
@@ -56,7 +54,6 @@ TEST(ScreenshotKeyTest, ShotsInTheSameSecondGetTheirOwnNames) {
   const fs::path second = ScreenshotPath(dir, when);
   EXPECT_NE(second, first);
   EXPECT_EQ(second.stem().string(), first.stem().string() + "-2");
-  fs::remove_all(dir);
 }
 
 }  // namespace
