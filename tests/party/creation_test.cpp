@@ -194,6 +194,11 @@ TEST_F(CreationTest, TheSpecialHeroIsAFixedFighterWithoutControls) {
   const auto before = Attributes(2);
   for (int i = 0; i < 3 && Attributes(2) == before; ++i) Click(528 + 136 + 50, 650);
   EXPECT_NE(Attributes(2), before);
+  // So does hero 2's change of class, which rolls within the new caps.
+  const int next = game->CreatedHeroes[2][created::Class] % 3 + 1;
+  Click(528 + 223 + 10, 400);
+  EXPECT_EQ(game->CreatedHeroes[2][created::Class], next);
+  for (int f = 3; f <= 6; ++f) EXPECT_LE(game->CreatedHeroes[2][f], ClassCaps[next][f]);
   EXPECT_EQ(Attributes(1), (std::array<int, 4>{10, 10, 1, 10}));
 
   // A new portrait makes him an ordinary hero with an ordinary name.
