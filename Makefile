@@ -20,6 +20,7 @@ CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run test test-fast test-san fuzz-build test-fuzz fuzz coverage soak
 .PHONY: contact-sheets audio-renders bench playthrough format clean install uninstall package screenshots
+.PHONY: review-shots
 
 all: build
 
@@ -136,6 +137,12 @@ screenshots: build
 	  if command -v convert >/dev/null; then convert $$f -strip -define png:compression-level=9 $$f; fi; \
 	done
 	@ls -l docs/*.png
+
+# Every screen in every state worth a look, for a person to review (not for
+# the README): $(BUILD)/review-shots/SCENE/*.png.
+review-shots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target vizid-review-shots
+	./$(BUILD)/vizid-review-shots $(BUILD)/review-shots
 
 format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,11 +1,9 @@
 #pragma once
-// What the tests that run the real game through the playtest session share:
-// the folder for review screenshots and running a few script lines.
+// Running a few script lines on a playtest session, as the harness would,
+// for the tests that drive the real game.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,16 +12,6 @@
 
 namespace vv::test {
 
-// The folder VIZID_SHOTS names, made if missing; empty when it is not set,
-// and then no screenshots are written.
-inline std::filesystem::path ShotsFolder() {
-  const char* dir = std::getenv("VIZID_SHOTS");
-  if (!dir) return {};
-  std::filesystem::create_directories(dir);
-  return dir;
-}
-
-// Runs script lines on the session as the harness would.
 inline void RunScript(PlaytestSession& session, const std::string& script) {
   std::string error;
   std::vector<ScriptCommand> commands;

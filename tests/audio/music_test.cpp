@@ -79,45 +79,6 @@ class MusicTest : public ::testing::Test {
   int code = 0;
 };
 
-TEST_F(MusicTest, TitlePlaysWithoutAGameAndIsHeldAt200) {
-  Frames(1);
-  EXPECT_EQ(game.MusicState, MUSIC_TITLE);
-  EXPECT_EQ(AreaFile(), "track1.xm");
-  EXPECT_TRUE(Song(game.AreaSong).playing);
-  EXPECT_EQ(Song(game.AreaSong).volume, TITLE_VOLUME);
-  platform.SetModuleVolume(game.AreaSong, 256);
-  Frames(30);
-  EXPECT_EQ(Song(game.AreaSong).volume, TITLE_VOLUME);
-  EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
-  EXPECT_EQ(ModulesLoaded(), 1);
-}
-
-TEST_F(MusicTest, NewGameReplacesTitleWithTheAreaTrackAtItsCap) {
-  Frames(5);
-  StartGame(1);
-  EXPECT_EQ(game.MusicState, MUSIC_AREA);
-  EXPECT_EQ(game.AreaTrackPlaying, 1);
-  EXPECT_EQ(AreaFile(), "track2.xm");
-  EXPECT_EQ(Song(game.AreaSong).volume, AREA_VOLUME_CAP);
-  EXPECT_EQ(ModulesLoaded(), 1);  // the title is gone
-}
-
-TEST_F(MusicTest, LowLevelFadesInOver125Frames) {
-  game.MusicLevel = 0;  // a game loaded before any new game was started
-  game.GameInProgress = 1;
-  game.CurrentLevel = 13;
-  game.GameScreen = SCREEN_WORLD;
-  Frames(1);
-  EXPECT_EQ(AreaFile(), "track6.xm");
-  EXPECT_EQ(Song(game.AreaSong).volume, 8 * 255 / 1000);
-  Frames(49);
-  EXPECT_EQ(game.MusicLevel, 400);
-  EXPECT_EQ(Song(game.AreaSong).volume, 102);
-  Frames(75);
-  EXPECT_EQ(game.MusicLevel, 1000);
-  EXPECT_EQ(Song(game.AreaSong).volume, AREA_VOLUME_CAP);
-}
-
 TEST_F(MusicTest, ScreensAndLevelsWithinAnAreaKeepTheTrack) {
   StartGame(4);
   const int song = game.AreaSong;
@@ -143,16 +104,6 @@ TEST_F(MusicTest, CrossingIntoAnotherAreaRestartsTheMusic) {
   EXPECT_EQ(ModulesLoaded(), 1);
 }
 
-TEST_F(MusicTest, DesertTrackMayReach230OthersStopAt150) {
-  for (int area = 1; area <= 5; ++area) {
-    StartGame(area * 3);
-    platform.SetModuleVolume(game.AreaSong, 256);
-    Frames(1);
-    EXPECT_EQ(Song(game.AreaSong).volume, area == DESERT_MUSIC ? DESERT_VOLUME_CAP : AREA_VOLUME_CAP)
-        << "area " << area;
-  }
-}
-
 TEST_F(MusicTest, BannerFadesOutPausesAt120AndTheBattleTrackStarts) {
   StartGame(7);
   const int area = game.AreaSong;
@@ -173,16 +124,6 @@ TEST_F(MusicTest, BannerFadesOutPausesAt120AndTheBattleTrackStarts) {
   EXPECT_TRUE(Song(area).loaded && Song(area).paused);
   Frames(20);
   EXPECT_EQ(Song(game.CombatSong).timesStarted, 1);
-}
-
-TEST_F(MusicTest, FinalEnemyPlaysCombat6InAnyArea) {
-  for (int level : {2, 14}) {
-    StartGame(level);
-    FightMonster(FINAL_MONSTER);
-    EXPECT_EQ(Song(game.CombatSong).name, "combat6.xm");
-    Frames(1, SOUND_BATTLE_WON);
-    game.GameScreen = SCREEN_WORLD;
-  }
 }
 
 TEST_F(MusicTest, BattleEndCodesStopTheBattleMusicEvenWithSoundOff) {
@@ -233,23 +174,6 @@ TEST_F(MusicTest, OtherBattlesRestartTheAreaTrack) {
   EXPECT_EQ(ModulesLoaded(), 1);
 }
 
-TEST_F(MusicTest, DefeatBringsTheTitleBackFromItsBeginning) {
-  Frames(1);
-  const int firstTitle = game.AreaSong;
-  StartGame(5);
-  FightMonster(4);
-  Frames(1, SOUND_PARTY_DEFEATED);
-  game.GameInProgress = 0;
-  Frames(1);
-  EXPECT_EQ(game.MusicState, MUSIC_TITLE);
-  EXPECT_EQ(AreaFile(), "track1.xm");
-  EXPECT_NE(game.AreaSong, firstTitle);
-  EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
-  EXPECT_EQ(Song(game.AreaSong).volume, TITLE_VOLUME);
-  EXPECT_EQ(game.CombatSong, 0);
-  EXPECT_EQ(ModulesLoaded(), 1);  // the paused area track is gone too
-}
-
 TEST_F(MusicTest, MusicOffStopsAtOnceAndOnStartsAgainFromTheBeginning) {
   Frames(10);
   const int title = game.AreaSong;
@@ -274,23 +198,6 @@ TEST_F(MusicTest, MusicOffStopsAtOnceAndOnStartsAgainFromTheBeginning) {
   Frames(1);
   EXPECT_EQ(AreaFile(), "track4.xm");
   EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
-}
-
-TEST_F(MusicTest, StateDumpNamesTheModules) {
-  StartGame(2);
-  FightMonster(2);
-  JsonWriter json;
-  json.BeginObject();
-  DumpAudioState(game, json);
-  json.EndObject();
-  const std::string& text = json.Text();
-  EXPECT_NE(text.find("\"MusicState\":3"), std::string::npos) << text;
-  EXPECT_NE(text.find("\"file\":\"track2.xm\",\"loaded\":true,\"playing\":true,\"paused\":true"),
-            std::string::npos)
-      << text;
-  EXPECT_NE(text.find("\"file\":\"combat1.xm\",\"loaded\":true,\"playing\":true,\"paused\":false"),
-            std::string::npos)
-      << text;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The sound-code table: every range against the loaded sound files, the
-// numbers past a table's end, handle 0, and the one request per frame.
+// The sound-code table: every range against the loaded sound files, and
+// the numbers past a table's end.
 
 #include "audio/sound_codes.h"
 
@@ -8,7 +8,6 @@
 #include <string>
 #include <utility>
 
-#include "audio/audio_module.h"
 #include "platform/fake_platform.h"
 #include "shell/assets.h"
 
@@ -20,7 +19,6 @@ class SoundCodeTest : public ::testing::Test {
   void SetUp() override {
     RegisterAssets(platform);
     LoadGameSounds(game);
-    AddAudioScreens(game, hooks);
   }
 
   // The file a code plays, "" for none.
@@ -32,7 +30,6 @@ class SoundCodeTest : public ::testing::Test {
 
   FakePlatform platform;
   Game game{platform};
-  LoopHooks hooks;
 };
 
 TEST_F(SoundCodeTest, EveryRangePlaysItsFamily) {
@@ -57,27 +54,6 @@ TEST_F(SoundCodeTest, NumbersWithoutASamplePlayNothing) {
                    10001, 12000, 12005, 12999, 13002, 20000, 20016, 50000, 50001, 99999, 499999, 500002}) {
     EXPECT_EQ(Plays(code), "") << "code " << code;
   }
-}
-
-TEST_F(SoundCodeTest, HandleZeroPlaysNothing) {
-  game.TakeSound = 0;
-  game.DropSounds[3] = 0;
-  EXPECT_EQ(Plays(100), "");
-  EXPECT_EQ(Plays(3), "");
-  EXPECT_EQ(Plays(4), "drop_4.wav");
-}
-
-TEST_F(SoundCodeTest, OnlyTheFrameLastCodePlaysAndOnlyWithSoundOn) {
-  hooks.screens[SCREEN_MAIN_MENU] = [this] {
-    game.SoundEvent = 4000;
-    game.SoundEvent = 5000;
-  };
-  RunFrame(game, hooks);
-  ASSERT_EQ(platform.soundsPlayed.size(), 1u);
-  EXPECT_EQ(platform.soundsPlayed[0], "alarm.wav");
-  game.OptionFlags[OPTION_SOUND] = 0;
-  RunFrame(game, hooks);
-  EXPECT_EQ(platform.soundsPlayed.size(), 1u);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Whole battles on the real platform through the playtest session, with
-// scripted keys: one won from an encounter of the walk, one lost, and the
+// scripted keys: one won from an encounter of the walk, and the
 // last one against Vorgash that ends the game.
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include "game/game_setup.h"
 #include "party/hero_record.h"
 #include "session.h"
+#include "test_game.h"
 #include "world/exploration.h"
 
 namespace vv {
@@ -26,17 +27,12 @@ class CombatScenarioTest : public ::testing::Test {
   // strength and endurance, the introductions already seen.
   void NewGame(int strength, int endurance) {
     ResetGameTables(g());
+    test::MakeTwoHeroes(g(), 1, 5);
     for (int h = 1; h <= 2; ++h) {
       int* s = g().HeroStats[h];
-      g().HeroNames[h] = h == 1 ? "BRUTUS" : "SELWYN";
-      s[hero::Class] = h == 1 ? CLASS_FIGHTER : CLASS_SORCERER;
-      s[hero::Level] = 1;
-      s[hero::Face] = h == 1 ? 7 : 4;
       s[hero::BaseStrength] = strength;
-      s[hero::BaseDexterity] = s[hero::BaseIntelligence] = 5;
       s[hero::BaseEndurance] = endurance;
       s[hero::Health] = 2 * endurance;
-      s[hero::Spell] = 1;
     }
     for (int& shown : g().AreaIntroShown) shown = 1;
     g().OptionFlags[OPTION_COMMENTS] = 0;
@@ -102,19 +98,6 @@ TEST_F(CombatScenarioTest, AnOrdinaryBattleIsWonAndTheWalkGoesOn) {
   Encounter();
   EXPECT_EQ(g().CombatSetUp, 1);
   EXPECT_NE(g().CombatTurn, TURN_VICTORY);
-}
-
-TEST_F(CombatScenarioTest, ALostBattleEndsOnTheTitle) {
-  NewGame(5, 10);
-  g().HeroStats[1][hero::Health] = g().HeroStats[2][hero::Health] = 1;
-  SeedRandom(g(), 5);
-  Encounter();
-  FightWith('Q');
-  EXPECT_EQ(g().GameScreen, SCREEN_MAIN_MENU);
-  EXPECT_EQ(g().GameInProgress, 0);
-  EXPECT_EQ(g().MusicState, 1);  // the title theme from its beginning
-  EXPECT_EQ(g().CombatSong, 0);
-  EXPECT_EQ(g().CombatSetUp, 0);
 }
 
 TEST_F(CombatScenarioTest, TheWinOverVorgashFadesIntoTheEnding) {

@@ -1,7 +1,7 @@
 #pragma once
 // A game for the combat tests: the recording platform with the real
 // pictures, every constant table and the real loop hooks, two heroes ready
-// to fight, and seeds that make the next rolls come out as wanted.
+// to fight.
 
 #include <gtest/gtest.h>
 
@@ -20,30 +20,9 @@
 #include "platform/fake_platform.h"
 #include "shell/assets.h"
 #include "shell/main_loop.h"
+#include "test_game.h"
 
 namespace vv::test {
-
-// One roll the game will make: Rand(low, high) giving `value`.
-struct Roll {
-  int low, high, value;
-};
-
-// A seed whose next rolls come out as listed (rolls with low == high draw
-// nothing and are left out by the caller).
-inline std::uint32_t SeedForRolls(std::initializer_list<Roll> rolls) {
-  for (std::uint32_t seed = 1;; ++seed) {
-    std::mt19937 random(seed);
-    bool all = true;
-    for (const Roll& r : rolls) {
-      const auto span = static_cast<std::uint32_t>(r.high - r.low + 1);
-      if (r.low + static_cast<int>(random() % span) != r.value) {
-        all = false;
-        break;
-      }
-    }
-    if (all) return seed;
-  }
-}
 
 // Puts an item into a hero's slot as the inventory would: its number, its
 // condition (full unless given) and the copied item fields.
@@ -76,17 +55,8 @@ class CombatTest : public ::testing::Test {
   // A Fighter and a Sorcerer at level 1 with 20 health, bare-handed.
   void NewParty() {
     ResetGameTables(g());
-    for (int h = 1; h <= 2; ++h) {
-      int* s = Hero(h);
-      g().HeroNames[h] = h == 1 ? "BRUTUS" : "SELWYN";
-      s[hero::Class] = h == 1 ? CLASS_FIGHTER : CLASS_SORCERER;
-      s[hero::Level] = 1;
-      s[hero::Face] = h;
-      s[hero::BaseStrength] = s[hero::BaseDexterity] = s[hero::BaseIntelligence] = 5;
-      s[hero::BaseEndurance] = 10;
-      s[hero::Health] = 20;
-      s[hero::Spell] = 1;
-    }
+    MakeTwoHeroes(g(), 1, 5);
+    for (int h = 1; h <= 2; ++h) Hero(h)[hero::BaseEndurance] = 10, Hero(h)[hero::Health] = 20;
     ApplyAttributeBoosts(g());
     RecalcHeroStats(g());
     g().CurrentLevel = 1;
@@ -120,12 +90,7 @@ class CombatTest : public ::testing::Test {
     Frames(1);
   }
 
-  bool TextDrawn(const std::string& text) const {
-    for (const auto& t : platform.TextTrace()) {
-      if (t.text == text) return true;
-    }
-    return false;
-  }
+  bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }
 
   FakePlatform platform;
   std::unique_ptr<Game> game_;

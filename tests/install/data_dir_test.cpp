@@ -8,8 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
+
+#include "temp_folder.h"
 
 namespace vv {
 namespace {
@@ -40,8 +41,8 @@ class ScopedEnv {
 };
 
 TEST(DataDirTest, BesideTheProgramOnlyWhenTheFolderIsThere) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("vizid-data-dir-" + std::to_string(std::random_device{}()));
+  const TempFolder folder("vizid-data-dir");
+  const fs::path& dir = folder.path();
   fs::create_directories(dir / "games");
   const fs::path exe = dir / "games" / "vizid";
   ScopedEnv xdg("XDG_DATA_HOME", (dir / "xdg").c_str());
@@ -52,7 +53,6 @@ TEST(DataDirTest, BesideTheProgramOnlyWhenTheFolderIsThere) {
 
   fs::create_directories(dir / "games" / "data");
   EXPECT_EQ(DataDirForProgram(exe), dir / "games" / "data");
-  fs::remove_all(dir);
 }
 
 TEST(DataDirTest, RelativeXdgFolderFallsBackToHome) {

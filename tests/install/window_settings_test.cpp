@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "platform/headless_sdl.h"
+#include "temp_folder.h"
 
 namespace vv {
 namespace {
@@ -16,9 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(WindowSettingsTest, SurvivesARestartAndDamageGivesDefaults) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "vizid_window_settings_test";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const TempFolder folder("vizid-window");
+  const fs::path& dir = folder.path();
   EXPECT_EQ(LoadWindowSettings(dir), WindowPlacement{});  // no file yet
 
   const WindowPlacement windowed{
@@ -37,7 +37,6 @@ TEST(WindowSettingsTest, SurvivesARestartAndDamageGivesDefaults) {
     std::ofstream(dir / WINDOW_SETTINGS_FILE, std::ios::binary | std::ios::trunc) << damaged;
     EXPECT_EQ(LoadWindowSettings(dir), WindowPlacement{}) << damaged;
   }
-  fs::remove_all(dir);
 }
 
 // The remembered window opens at its size and reports itself back as it is.

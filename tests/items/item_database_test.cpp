@@ -1,5 +1,5 @@
-// The item table's rules: counts, empty records, footprints against the
-// pictures, the ranges of its numbers, its texts, and the special items.
+// The item table's rules: pictures and footprints against the table, the
+// ranges of its numbers, its texts, and the potions.
 
 #include "items/item_database.h"
 
@@ -15,30 +15,6 @@
 namespace vv {
 namespace {
 
-TEST(ItemTable, CountsAgreeAndRecordsPastTheEndAreEmpty) {
-  for (int c = 1; c <= 6; ++c) {
-    EXPECT_GT(ItemCount(c), 0) << c;
-    EXPECT_EQ(ItemStats(c, 0, 0), ItemCount(c)) << c;
-    for (int f = 1; f <= 50; ++f) {
-      EXPECT_EQ(ItemStats(c, 0, f), 0) << c << " field " << f;
-      EXPECT_EQ(ItemStats(c, ItemCount(c) + 1, f), 0) << c << " field " << f;
-    }
-    EXPECT_EQ(ItemText(c, 0, item::Name), "");
-  }
-}
-
-TEST(ItemTable, FootprintIsThePictureSizeInCells) {
-  for (int c = 1; c <= 6; ++c) {
-    for (int i = 1; i <= ItemCount(c); ++i) {
-      const int w = ItemStats(c, i, item::ImageWidth), h = ItemStats(c, i, item::ImageHeight);
-      EXPECT_TRUE(w >= 40 && w <= 200 && w % 40 == 0) << c << "." << i;
-      EXPECT_TRUE(h >= 40 && h <= 200 && h % 40 == 0) << c << "." << i;
-      EXPECT_EQ(ItemStats(c, i, item::GridWidth), w / 40);
-      EXPECT_EQ(ItemStats(c, i, item::GridHeight), h / 40);
-    }
-  }
-}
-
 TEST(ItemTable, EveryPictureHasTheTablesSize) {
   FakePlatform platform;
   RegisterAssets(platform);
@@ -50,6 +26,9 @@ TEST(ItemTable, EveryPictureHasTheTablesSize) {
       ASSERT_NE(image, 0) << name;
       EXPECT_EQ(platform.ImageWidth(image), ItemStats(c, i, item::ImageWidth)) << name;
       EXPECT_EQ(platform.ImageHeight(image), ItemStats(c, i, item::ImageHeight)) << name;
+      // The footprint is the picture in whole cells.
+      EXPECT_EQ(ItemStats(c, i, item::GridWidth) * 40, platform.ImageWidth(image)) << name;
+      EXPECT_EQ(ItemStats(c, i, item::GridHeight) * 40, platform.ImageHeight(image)) << name;
     }
   }
 }
@@ -109,22 +88,6 @@ TEST(ItemText, EveryDescriptionIsOneToThreeSentencesThatFitThePanel) {
       }
     }
   }
-}
-
-TEST(ItemRules, TheEyeHitsMoreOftenAndRoguesWearTheirWeaponsSlower) {
-  EXPECT_EQ(HitChance(ATTACK_HEAVY, false), 50);
-  EXPECT_EQ(HitChance(ATTACK_LIGHT, true), 100);
-  EXPECT_EQ(WeaponWearOdds(ATTACK_LIGHT, true), 6);
-  EXPECT_EQ(WeaponWearOdds(ATTACK_HEAVY, false), 1);
-  EXPECT_EQ(SapphireReduced(1), 0);
-}
-
-TEST(ItemRules, RestHealingRoundsAndNeverGivesNothing) {
-  EXPECT_EQ(RestHealing(3, false), 1);
-  EXPECT_EQ(RestHealing(45, false), 5);
-  EXPECT_EQ(RestHealing(45, true), 9);
-  EXPECT_EQ(RestHealing(2, true), 1);
-  EXPECT_EQ(RestHealing(0, false), 1);
 }
 
 TEST(ItemRules, PotionsHealOrAddUpBoosts) {

@@ -24,13 +24,6 @@ class ItemScreenTest : public WorldTest {
     // The character sheet and the derived statistics take part too.
     AddPartyScreens(g(), hooks);
     NewGame();
-    for (int h = 1; h <= 2; ++h) {
-      int* s = g().HeroStats[h];
-      s[hero::Class] = h == 1 ? CLASS_FIGHTER : CLASS_SORCERER;
-      s[hero::Level] = 1;
-      s[hero::Spell] = 1;
-      for (int f = hero::BaseStrength; f <= hero::BaseEndurance; ++f) s[f] = 10;
-    }
   }
 
   // Opens a hero's inventory as the exploration screen does.

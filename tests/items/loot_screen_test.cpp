@@ -24,20 +24,6 @@ const ItemKey DAGGER{CATEGORY_WEAPON, 1, 12};
 const ItemKey CAP{CATEGORY_HELM, 2, 8};
 const ItemKey POTION{CATEGORY_POTION, 1, 0};
 
-TEST_F(LootTest, PanelsAreCentredForOneTwoAndThreeItems) {
-  OpenLoot({DAGGER});
-  EXPECT_EQ(PanelsDrawnAt(), (std::vector<float>{382, -1000, -1000}));
-  OpenLoot({DAGGER, CAP});
-  EXPECT_EQ(PanelsDrawnAt(), (std::vector<float>{252, 512, -1000}));
-  OpenLoot({DAGGER, CAP, POTION});
-  EXPECT_EQ(PanelsDrawnAt(), (std::vector<float>{122, 382, 642}));
-  // Each picture sits in the middle of its panel.
-  const auto cap = DrawsOf("item_d2.png");
-  ASSERT_EQ(cap.size(), 1u);
-  EXPECT_EQ(cap[0].x, 382 + 130 - 40);
-  EXPECT_EQ(cap[0].y, 307 - 40);
-}
-
 TEST_F(LootTest, TheOnlyItemGoesToHeroTwosInventoryAndTheWorldFollows) {
   OpenLoot({DAGGER});
   ClickPanel(1);

@@ -74,22 +74,6 @@ TEST(SpellTable, DescriptionsFitThePanelInCapitals) {
   }
 }
 
-TEST_F(HeroTest, BareHandsAndTheTwoDelays) {
-  MakeHero(1, 1, 10);  // Fighter: f = 1.5
-  MakeHero(2, 2, 10);  // Rogue: f = 1.3
-  Frame();
-  EXPECT_EQ(Stat(1, hero::DamageMin), 2);  // trunc(1.5 + 0.5)
-  EXPECT_EQ(Stat(1, hero::DamageMax), 3);  // trunc(3 + 0.5)
-  EXPECT_EQ(Stat(2, hero::DamageMin), 1);  // trunc(1.3 + 0.5)
-  EXPECT_EQ(Stat(2, hero::DamageMax), 3);  // trunc(2.6 + 0.5)
-  EXPECT_EQ(Stat(1, hero::AttackDelay), 133);
-  EXPECT_EQ(Stat(2, hero::AttackDelay), 102);
-  EXPECT_EQ(Stat(1, hero::MaxHealth), 20);
-  MakeHero(1, 3, 10);  // a Sorcerer is as slow as a Fighter
-  Frame();
-  EXPECT_EQ(Stat(1, hero::AttackDelay), 133);
-}
-
 TEST_F(HeroTest, WeaponDamageSpeedAndArmour) {
   MakeHero(1, 1, 10);
   Equip(1, 1, 20);  // Gargantuan Maul 35-50, speed 1

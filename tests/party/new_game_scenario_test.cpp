@@ -4,19 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "party/hero_record.h"
-#include "script.h"
-#include "session.h"
+#include "playtest_support.h"
 #include "shell/file_io.h"
 #include "shell/options.h"
+#include "test_game.h"
 
 namespace vv {
 namespace {
 
 bool Drawn(const Game& game, std::string_view text) {
-  for (const auto& t : game.platform.TextTrace()) {
-    if (t.text == text) return true;
-  }
-  return false;
+  return test::TextDrawn(game.platform, text);
 }
 
 TEST(NewGameScenario, TitleOptionsCreationGameAndSheet) {
@@ -24,11 +21,7 @@ TEST(NewGameScenario, TitleOptionsCreationGameAndSheet) {
   std::string error;
   ASSERT_TRUE(session.Start(error)) << error;
   Game& game = session.game();
-  auto run = [&](const std::string& script) {
-    std::vector<ScriptCommand> commands;
-    ASSERT_TRUE(ParseScript(script, commands, error)) << error;
-    ASSERT_TRUE(session.Run(commands, error)) << error;
-  };
+  auto run = [&](const std::string& script) { test::RunScript(session, script); };
 
   // The driver file is written once the game display is open.
   std::vector<std::uint8_t> bytes;

@@ -16,11 +16,10 @@ using Bytes = std::vector<std::uint8_t>;
 class SaveFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = NewTempFolder("saves");
+    ASSERT_FALSE(dir.empty());
     game = MakeGame(platform, dir);
     MakeMidAdventure(*game);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
 
   Bytes Read(const std::filesystem::path& path) {
     Bytes bytes;
@@ -50,8 +49,9 @@ class SaveFilesTest : public ::testing::Test {
       b.at(offset + static_cast<std::size_t>(i)) = static_cast<std::uint8_t>(value >> (8 * i));
   }
 
+  const TempFolder folder{"vizid-saves"};
+  const std::filesystem::path& dir = folder.path();
   FakePlatform platform;
-  std::filesystem::path dir;
   std::unique_ptr<Game> game;
 };
 

@@ -5,10 +5,10 @@
 
 #include <fstream>
 
+#include "playtest_support.h"
 #include "save_test_support.h"
-#include "script.h"
-#include "session.h"
 #include "shell/file_io.h"
+#include "test_game.h"
 
 namespace vv::test {
 namespace {
@@ -30,12 +30,8 @@ constexpr const char* TO_MAIN_MENU = "key 27\nwait 25\n";
 class SaveScreenScenario : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = NewTempFolder("save-scenario");
+    ASSERT_FALSE(dir.empty());
     Restart();
-  }
-  void TearDown() override {
-    session.reset();
-    std::filesystem::remove_all(dir);
   }
 
   // A new run of the program on the same data folder.
@@ -51,19 +47,9 @@ class SaveScreenScenario : public ::testing::Test {
 
   Game& g() { return session->game(); }
 
-  void Run(const std::string& script) {
-    std::vector<ScriptCommand> commands;
-    std::string error;
-    ASSERT_TRUE(ParseScript(script, commands, error)) << error;
-    ASSERT_TRUE(session->Run(commands, error)) << error;
-  }
+  void Run(const std::string& script) { RunScript(*session, script); }
 
-  bool Drawn(std::string_view text) {
-    for (const auto& t : g().platform.TextTrace()) {
-      if (t.text == text) return true;
-    }
-    return false;
-  }
+  bool Drawn(std::string_view text) { return TextDrawn(g().platform, text); }
   int DrawnCount(std::string_view text) {
     int n = 0;
     for (const auto& t : g().platform.TextTrace()) n += t.text == text;
@@ -79,7 +65,8 @@ class SaveScreenScenario : public ::testing::Test {
 
   Bytes Tables() { return GameDataBytes(*TakeSavedGame(g(), "")); }
 
-  std::filesystem::path dir;
+  const TempFolder folder{"vizid-save-scenario"};
+  const std::filesystem::path& dir = folder.path();
   std::unique_ptr<PlaytestSession> session;
 };
 

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -19,16 +18,11 @@
 #include "persistence/save_files.h"
 #include "persistence/saved_games.h"
 #include "platform/fake_platform.h"
+#include "temp_folder.h"
+#include "test_game.h"
 #include "world/world_screen.h"
 
 namespace vv::test {
-
-inline std::filesystem::path NewTempFolder(const std::string& what) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("vizid-" + what + "-" + std::to_string(std::random_device{}()));
-  std::filesystem::create_directories(dir);
-  return dir;
-}
 
 inline std::unique_ptr<Game> MakeGame(FakePlatform& platform, const std::filesystem::path& dataDir) {
   auto game = std::make_unique<Game>(platform);
@@ -55,12 +49,9 @@ inline void Equip(Game& g, int h, int slot, int number, int condition) {
 inline void MakeMidAdventure(Game& g) {
   ResetGameTables(g);
   g.GameInProgress = 1;
-  g.HeroNames[1] = "ARNE";
-  g.HeroNames[2] = "BIRGIT";
-  const int classes[3] = {0, CLASS_FIGHTER, CLASS_SORCERER};
+  MakeTwoHeroes(g);
   for (int h = 1; h <= 2; ++h) {
     int* st = g.HeroStats[h];
-    st[hero::Class] = classes[h];
     st[hero::Level] = h == 1 ? 6 : 9;
     st[hero::Experience] = ExpNeeded[st[hero::Level]] + 17;
     st[hero::BaseStrength] = h == 1 ? 14 : 3;

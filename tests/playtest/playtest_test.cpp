@@ -80,32 +80,5 @@ TEST(PlaytestSessionTest, StartsHeadlessIntoTheFadingMainMenuAndWritesShots) {
   EXPECT_TRUE(std::filesystem::is_directory(session.game().DataDir / "saves"));
 }
 
-TEST(PlaytestSessionTest, MakerLineIsDrawnInOrangeAtTheCentre) {
-  const TempFolder folder("vizid-playtest-maker");
-  const std::filesystem::path& dir = folder.path();
-  PlaytestOptions options;
-  options.startupShots = dir;
-  PlaytestSession session(options);
-  std::string error;
-  ASSERT_TRUE(session.Start(error)) << error;
-  std::ifstream in(dir / "maker-in-39.png", std::ios::binary);
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  Pixels shot;
-  ASSERT_TRUE(DecodePng(bytes, shot));
-  // The large text sits in the band y 344..404; count orange pixels there.
-  int orange = 0, outside = 0;
-  for (int y = 0; y < 768; ++y) {
-    for (int x = 0; x < 1024; ++x) {
-      const std::uint8_t* p = &shot.rgba[(static_cast<std::size_t>(y) * 1024 + x) * 4];
-      const bool lit = p[0] > 100;
-      if (!lit) continue;
-      if (y >= 344 && y < 404 && p[0] > 200 && p[1] > 120 && p[1] < 200 && p[2] < 60) ++orange;
-      if (y < 330 || y > 470) ++outside;
-    }
-  }
-  EXPECT_GT(orange, 2000);
-  EXPECT_EQ(outside, 0);
-}
-
 }  // namespace
 }  // namespace vv

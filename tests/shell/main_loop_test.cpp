@@ -106,18 +106,6 @@ TEST_F(LoopTest, InputIsLockedThroughoutAFade) {
   EXPECT_EQ(shell.ScreenFade[1], 0);
 }
 
-TEST_F(LoopTest, FirstFrameAfterStartUpShowsTheMenuUnderTheOverlayAtNinePercentDarkness) {
-  shell.ScreenFade[1] = 1;
-  shell.ScreenFade[2] = 10;
-  shell.ScreenFade[3] = SCREEN_MAIN_MENU;
-  const auto [shown, alpha] = Frame();
-  EXPECT_TRUE(shown);
-  EXPECT_NEAR(alpha, 0.9f, 1e-6);
-  EXPECT_EQ(ran.front(), SCREEN_MAIN_MENU);
-  for (int i = 0; i < 9; ++i) Frame();
-  EXPECT_EQ(Frame().second, -1.0f);
-}
-
 TEST_F(LoopTest, EverySwitchClearsTheMessage) {
   ShowMessage(shell, "INVALID FILE", 255, 0, 0);
   SwitchScreen(shell, SCREEN_OPTIONS);

@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "install/png_size.h"
-#include "script.h"
-#include "session.h"
+#include "playtest_support.h"
+#include "temp_folder.h"
 
 namespace vv {
 namespace {
@@ -23,15 +23,13 @@ std::string RunAndDump(const fs::path& dataDir, const std::string& script) {
   PlaytestSession session(options);
   std::string error;
   EXPECT_TRUE(session.Start(error)) << error;
-  std::vector<ScriptCommand> commands;
-  EXPECT_TRUE(ParseScript(script, commands, error)) << error;
-  EXPECT_TRUE(session.Run(commands, error)) << error;
+  test::RunScript(session, script);
   return session.StateJson();
 }
 
 TEST(ScreenshotKeyTest, F12SavesTheFrameAndChangesNothingElse) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "vizid_screenshot_key_test";
-  fs::remove_all(dir);
+  const TempFolder folder("vizid-f12");
+  const fs::path& dir = folder.path();
   // One shot on the creation screen, one on exploration, which flushes its
   // key hits while it runs.
   const std::string start = "seed 7\nwait 12\nclick 512 200\n";
@@ -49,11 +47,11 @@ TEST(ScreenshotKeyTest, F12SavesTheFrameAndChangesNothingElse) {
     EXPECT_EQ(testing_png::PngSize(shot), std::make_pair(1024, 768));
   }
   EXPECT_FALSE(fs::exists(dir / "without" / "screenshots"));
-  fs::remove_all(dir);
 }
 
 TEST(ScreenshotKeyTest, ShotsInTheSameSecondGetTheirOwnNames) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "vizid_screenshot_name_test";
+  const TempFolder folder("vizid-shot-names");
+  const fs::path& dir = folder.path();
   fs::create_directories(dir / "screenshots");
   const std::time_t when = 1796601600;
   const fs::path first = ScreenshotPath(dir, when);
@@ -62,7 +60,6 @@ TEST(ScreenshotKeyTest, ShotsInTheSameSecondGetTheirOwnNames) {
   const fs::path second = ScreenshotPath(dir, when);
   EXPECT_NE(second, first);
   EXPECT_EQ(second.stem().string(), first.stem().string() + "-2");
-  fs::remove_all(dir);
 }
 
 }  // namespace

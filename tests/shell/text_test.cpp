@@ -1,5 +1,4 @@
-// Bitmap text: advances, centring, unknown characters, the band, word wrap
-// and the timed message.
+// Bitmap text: unknown characters, word wrap and the timed message.
 
 #include "shell/text.h"
 
@@ -22,28 +21,9 @@ class TextTest : public ::testing::Test {
     ASSERT_EQ(platform.ImageFrames(shell.FontImage), 63);
   }
 
-  std::vector<float> GlyphXs() {
-    std::vector<float> xs;
-    for (const auto& d : platform.draws) {
-      if (d.image == shell.FontImage || d.image == shell.FontImage2) xs.push_back(d.x);
-    }
-    return xs;
-  }
-
   FakePlatform platform;
   Shell shell{platform};
 };
-
-TEST_F(TextTest, HalfSizeAdvancesAndCentresWithTruncation) {
-  // "A" advances (42 + 2) / 2 = 22, "B" (36 + 2) / 2 = 19: 22 then 41;
-  // centred, the start offset is -(41 / 2) = -20.
-  DrawTextHalf(shell, 100, 50, "AB", 0);
-  EXPECT_EQ(GlyphXs(), (std::vector<float>{100, 122}));
-  platform.draws.clear();
-  DrawTextHalf(shell, 100, 50, "AB", 1);
-  EXPECT_EQ(GlyphXs(), (std::vector<float>{80, 102}));
-  EXPECT_EQ(TextWidthHalf("AB"), 41);
-}
 
 TEST_F(TextTest, EmptyTextDrawsNothingAndUnknownCharactersAdvanceLikeASpace) {
   DrawTextLarge(shell, 10, 10, "", 1);
@@ -56,38 +36,6 @@ TEST_F(TextTest, EmptyTextDrawsNothingAndUnknownCharactersAdvanceLikeASpace) {
   EXPECT_EQ(platform.draws[0].frame, 0);
   EXPECT_EQ(platform.draws[1].x, 10 + 27);
   EXPECT_EQ(platform.draws[1].frame, 1);
-}
-
-TEST_F(TextTest, LowerCaseAndNordicLettersShareTheCapitalsFrames) {
-  EXPECT_EQ(GlyphIndex('a'), GlyphIndex('A'));
-  EXPECT_EQ(GlyphIndex(0xE5), 27);
-  EXPECT_EQ(GlyphIndex(0xC4), 28);
-  EXPECT_EQ(GlyphIndex(0xF6), 29);
-  EXPECT_EQ(GlyphIndex('0'), 30);
-  EXPECT_EQ(GlyphIndex('+'), 53);
-  EXPECT_EQ(GlyphIndex(' '), 0);
-  EXPECT_EQ(GlyphWidth(23), 61);  // W
-  EXPECT_EQ(GlyphWidth(54), 0);
-}
-
-TEST_F(TextTest, LargeTextBandSitsBehindEveryGlyphAndStateIsRestored) {
-  platform.SetColor(10, 20, 30);
-  DrawTextLarge(shell, 512, 354, "HI", 1, 0.66f, 0.5f);
-  // Left cap, two pieces, right cap, then the glyphs.
-  ASSERT_EQ(platform.draws.size(), 6u);
-  const int start = -((45 + 18) / 2);
-  EXPECT_FLOAT_EQ(platform.draws[0].x, 512 + start - 10 + 0.5f);
-  EXPECT_FLOAT_EQ(platform.draws[0].state.scaleX, 0.3125f);
-  EXPECT_EQ(platform.draws[0].state.blend, BLEND_ALPHA);
-  EXPECT_EQ(platform.draws[0].state.red, 0);
-  EXPECT_FLOAT_EQ(platform.draws[1].state.scaleX, 45.0f / 32.0f);
-  EXPECT_FLOAT_EQ(platform.draws[3].state.scaleX, 0.25f);
-  EXPECT_FLOAT_EQ(platform.draws[3].x, 512 + start + 63 + 0.5f);
-  EXPECT_EQ(platform.draws[4].state.red, 10);
-  EXPECT_FLOAT_EQ(platform.draws[4].state.alpha, 0.5f);
-  EXPECT_EQ(platform.State().blend, BLEND_MASKED);
-  EXPECT_FLOAT_EQ(platform.State().alpha, 1.0f);
-  EXPECT_EQ(platform.State().red, 10);  // the caller's colour stays
 }
 
 TEST_F(TextTest, WrapBreaksAtSpacesAndStopsAfterFiveLines) {

@@ -67,10 +67,8 @@ TEST_F(CommentsTest, EachCommentIsSaidOnceAndThePoolClosesUp) {
 }
 
 TEST_F(CommentsTest, TheMarkNamesTheHeroWhoIsNotSpeaking) {
-  EXPECT_EQ(CommentLine(g(), 2, 1),
-            "I am the mightiest warrior this world has ever seen! Well, at least mightier than this weakling "
-            "ARNE!");
-  EXPECT_EQ(CommentLine(g(), 1, 1).find("weakling BIRGIT!"), 87u);
+  EXPECT_NE(CommentLine(g(), 2, 1).find("weakling ARNE!"), std::string::npos);
+  EXPECT_NE(CommentLine(g(), 1, 1).find("weakling BIRGIT!"), std::string::npos);
   OpenSpeechBox(g(), SPEECH_HERO, 1, 1);
   Frames(1);
   EXPECT_TRUE(TextDrawn("ARNE speaks"));

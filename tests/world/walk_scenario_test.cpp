@@ -1,8 +1,6 @@
 // A new game walked from the start to the portal through the real frame
 // loop: every screen crossed, every chest on the way opened, every speech
 // box answered, every banner waited out and every other screen left.
-// On the game's own map when it carries the real world (the portal stands
-// on level 15), else on a small world built here.
 
 #include <deque>
 #include <map>
@@ -124,63 +122,13 @@ class WalkScenarioTest : public WorldTest {
     }
   }
 
-  bool RealWorld() {
-    if (!LoadWorldMap(g())) return false;
-    for (int t = 1; t <= MAP_SLOTS; ++t) {
-      const int* f = g().MapArray[2][4][t];
-      if (f[tile::Kind] == KIND_FLOOR && f[tile::Image] == IMAGE_PORTAL && f[tile::X] == 288 &&
-          f[tile::Y] == 288) {
-        return true;
-      }
-    }
-    return false;
-  }
-
-  // Bare screens with the openings the snake needs, a chest on each level
-  // but the last, a teleporter pair on level 3 across a wall, the portal.
-  void BuildSmallWorld() {
-    ClearMap();
-    for (int c = 1; c <= 3; ++c) {
-      for (int r = 1; r <= 5; ++r) {
-        const int level = g().LevelGrid[c][r];
-        if (level == 0) continue;
-        const auto open = [&](int dc, int dr) {
-          const int other = LevelOfScreen(g(), c + dc, r + dr);
-          return other == level - 1 || other == level + 1;
-        };
-        for (int x = 0; x < 32; ++x) {
-          if (!(open(0, 1) && x == 15)) PutTile(c, r, KIND_OBSTACLE, 2, 32 * x, 0, 32);
-          if (!(open(0, -1) && x == 15)) PutTile(c, r, KIND_OBSTACLE, 2, 32 * x, 576, 32);
-        }
-        for (int y = 1; y < 18; ++y) {
-          if (!(open(-1, 0) && y == 9)) PutTile(c, r, KIND_OBSTACLE, 2, 0, 32 * y, 32);
-          if (!(open(1, 0) && y == 9)) PutTile(c, r, KIND_OBSTACLE, 2, 992, 32 * y, 32);
-        }
-        if (level < 15) PutTile(c, r, KIND_FLOOR, IMAGE_CHEST, 64, 64, 32);
-        PutTile(c, r, KIND_OBSTACLE, 6, 640, 320, 128);
-      }
-    }
-    // Level 3 is cut in two by a wall down the middle.
-    for (int y = 1; y < 18; ++y) PutTile(1, 1, KIND_OBSTACLE, 8, 512, 32 * y, 32);
-    PutTile(1, 1, KIND_FLOOR, IMAGE_TELEPORTER, 608, 288, 32);
-    PutTile(1, 1, KIND_FLOOR, IMAGE_TELEPORTER, 416, 288, 32);
-    PutTile(2, 4, KIND_FLOOR, IMAGE_PORTAL, 288, 288, 32);
-  }
-
   int steps_ = 0, battles = 0, loots = 0, intros = 0, comments = 0;
 };
 
 TEST_F(WalkScenarioTest, ANewGameWalksTheWorldToThePortal) {
-  const bool real = RealWorld();
+  ASSERT_TRUE(LoadWorldMap(g()));  // the game's own map
   ResetGameTables(g());
-  if (!real) {
-    BuildSmallWorld();
-    ResetGameTables(g());  // the chests of the small world
-  }
-  for (int h = 1; h <= 2; ++h) {
-    g().HeroNames[h] = h == 1 ? "ARNE" : "BIRGIT";
-    g().HeroStats[h][hero::MaxHealth] = g().HeroStats[h][hero::Health] = 20;
-  }
+  MakeTwoHeroes(g());
   g().GameInProgress = 1;
   g().GameScreen = SCREEN_WORLD;
   calm = false;  // the walk meets what chance brings
@@ -224,8 +172,7 @@ TEST_F(WalkScenarioTest, ANewGameWalksTheWorldToThePortal) {
   // About one step in eleven meets a monster.
   EXPECT_GT(battles, steps_ / 25);
   EXPECT_LT(battles, steps_ / 6);
-  std::printf("%s world: %d steps, %d battles, %d comments\n", real ? "real" : "small", steps_, battles,
-              comments);
+  std::printf("%d steps, %d battles, %d comments\n", steps_, battles, comments);
 }
 
 }  // namespace

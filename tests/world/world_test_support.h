@@ -21,6 +21,7 @@
 #include "shell/assets.h"
 #include "shell/input.h"
 #include "shell/main_loop.h"
+#include "test_game.h"
 #include "world/exploration.h"
 #include "world/world_module.h"
 #include "world/world_screen.h"
@@ -29,10 +30,7 @@ namespace vv::test {
 
 // A seed whose first Rand(low, high) gives `value`.
 inline std::uint32_t SeedForRoll(int value, int low = 1, int high = 100) {
-  for (std::uint32_t seed = 1;; ++seed) {
-    std::mt19937 random(seed);
-    if (low + static_cast<int>(random() % static_cast<std::uint32_t>(high - low + 1)) == value) return seed;
-  }
+  return SeedForRolls({{low, high, value}});
 }
 
 class WorldTest : public ::testing::Test {
@@ -78,13 +76,7 @@ class WorldTest : public ::testing::Test {
   void NewGame() {
     ClearMap();
     ResetGameTables(g());
-    for (int h = 1; h <= 2; ++h) {
-      g().HeroNames[h] = h == 1 ? "ARNE" : "BIRGIT";
-      g().HeroStats[h][hero::Class] = h;
-      g().HeroStats[h][hero::Face] = h;
-      g().HeroStats[h][hero::MaxHealth] = 20;
-      g().HeroStats[h][hero::Health] = 20;
-    }
+    MakeTwoHeroes(g());
     for (int& shown : g().AreaIntroShown) shown = 1;
     g().GameInProgress = 1;
     g().GameScreen = SCREEN_WORLD;
@@ -169,12 +161,7 @@ class WorldTest : public ::testing::Test {
     return out;
   }
 
-  bool TextDrawn(const std::string& text) const {
-    for (const auto& t : platform.TextTrace()) {
-      if (t.text == text) return true;
-    }
-    return false;
-  }
+  bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }
 
   bool TextStartsWith(const std::string& start) const {
     for (const auto& t : platform.TextTrace()) {

@@ -75,6 +75,28 @@ TEST(SoundEffects, EveryEffectHasItsFormatAndAHealthyLevel) {
   }
 }
 
+TEST(SoundEffects, AShortClickFadesInAndOutButKeepsItsBody) {
+  // Five milliseconds of square wave with no envelope of its own would
+  // start and stop at full level: a step at each end.
+  const SoundDef click = ParseSounds("[click]\nsquare f 1000 a 0 s 0.005 r 0\n", "click.sfx").at(0);
+  for (const WavFormat format : {WavFormat{11025, 8, 1}, WavFormat{48000, 16, 2}}) {
+    SCOPED_TRACE(format.rate);
+    for (const std::vector<float>& c : RenderSound(click, format)) {
+      ASSERT_GT(c.size(), 20u);
+      float peak = 0;
+      std::size_t loud = 0;
+      for (float s : c) peak = std::max(peak, std::abs(s));
+      for (float s : c) loud += std::abs(s) >= 0.5f * peak;
+      EXPECT_LT(std::abs(c.front()), 0.05f * peak);
+      EXPECT_LT(std::abs(c[1]), 0.5f * peak);
+      EXPECT_LT(std::abs(c.back()), 0.05f * peak);
+      EXPECT_LT(std::abs(c[c.size() - 2]), 0.5f * peak);
+      // ... yet the fades leave most of the click at its level.
+      EXPECT_GT(loud, c.size() / 2);
+    }
+  }
+}
+
 TEST(SoundEffects, OnlyTheGamesNamesAreMade) {
   EXPECT_TRUE(MakeSound("hit_13.wav", kAssets).empty());
   EXPECT_TRUE(MakeSound("drop_26.wav", kAssets).empty());

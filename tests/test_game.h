@@ -1,0 +1,58 @@
+#pragma once
+// What many tests share: the party they play with, seeds that make the
+// next rolls come out as wanted, and whether a text was drawn since the
+// platform's trace was last cleared.
+
+#include <cstdint>
+#include <initializer_list>
+#include <random>
+#include <string_view>
+
+#include "game/game.h"
+#include "party/hero_record.h"
+
+namespace vv::test {
+
+// ARNE the Fighter and BIRGIT the Sorcerer, of one level and with every
+// attribute alike, at full health, the first spell chosen. Tests change
+// what they need from there.
+inline void MakeTwoHeroes(Game& g, int level = 1, int attribute = 10) {
+  for (int h = 1; h <= 2; ++h) {
+    int* s = g.HeroStats[h];
+    g.HeroNames[h] = h == 1 ? "ARNE" : "BIRGIT";
+    s[hero::Class] = h == 1 ? CLASS_FIGHTER : CLASS_SORCERER;
+    s[hero::Level] = level;
+    s[hero::Face] = h;
+    s[hero::Spell] = 1;
+    for (int f = hero::BaseStrength; f <= hero::BaseEndurance; ++f) s[f] = attribute;
+    s[hero::MaxHealth] = s[hero::Health] = 2 * attribute;
+  }
+}
+
+// One roll the game will make: Rand(low, high) giving `value`.
+struct Roll {
+  int low, high, value;
+};
+
+// A seed whose next rolls come out as listed (rolls with low == high draw
+// nothing and are left out by the caller).
+inline std::uint32_t SeedForRolls(std::initializer_list<Roll> rolls) {
+  for (std::uint32_t seed = 1;; ++seed) {
+    std::mt19937 random(seed);
+    bool all = true;
+    for (const Roll& r : rolls) {
+      const auto span = static_cast<std::uint32_t>(r.high - r.low + 1);
+      all = all && r.low + static_cast<int>(random() % span) == r.value;
+    }
+    if (all) return seed;
+  }
+}
+
+inline bool TextDrawn(const Platform& platform, std::string_view text) {
+  for (const auto& t : platform.TextTrace()) {
+    if (t.text == text) return true;
+  }
+  return false;
+}
+
+}  // namespace vv::test
