@@ -11,7 +11,7 @@ constexpr int DY[4] = {0, -1, 0, 1};  // the screen's y grows downwards
 
 }  // namespace
 
-int Explorer::NextMove(int level, int x, int y, int avoidX, int avoidY) {
+int Explorer::NextMove(int level, int x, int y, int avoidX, int avoidY, bool edgesLast) {
   Level& l = levels_[level];
   auto& g = l.cells;
   const int sx = x + 1, sy = y + 1;
@@ -34,7 +34,7 @@ int Explorer::NextMove(int level, int x, int y, int avoidX, int avoidY) {
       const int step = firstStep[at] == 4 ? d : firstStep[at];
       firstStep[nx * H + ny] = step;
       const char c = g[nx][ny];
-      if (c == UNKNOWN && (nx == 0 || ny == 0 || nx == W - 1 || ny == H - 1)) {
+      if (c == UNKNOWN && edgesLast && (nx == 0 || ny == 0 || nx == W - 1 || ny == H - 1)) {
         // An edge not tried yet: only once the screen itself holds nothing new.
         if (edge < 0) edge = nx * H + ny;
         continue;

@@ -16,7 +16,9 @@ class Explorer {
   // Arrow index 0 left, 1 up, 2 right, 3 down for a party at cell (x, y) of
   // `level`; -1 when nothing is reachable (walled in). The cell `avoid`
   // (x, y; -1 for none) is never stepped on.
-  int NextMove(int level, int x, int y, int avoidX = -1, int avoidY = -1);
+  // Edges not tried yet wait until the screen holds nothing else new when
+  // `edgesLast`.
+  int NextMove(int level, int x, int y, int avoidX = -1, int avoidY = -1, bool edgesLast = true);
   // Where the party stands after the last move.
   void Observe(int level, int x, int y);
   // The party was carried off by something else than a move (a loaded game).

@@ -370,7 +370,8 @@ bool Player::InventoryWork(const View& v, int hero) const {
 // ---------------------------------------------------------------- exploring
 
 void Player::Explore(const View& v) {
-  if (v.Int("AttackBanner") > 0 || v.Int("ChestBanner") > 0) return Frames(5);
+  if (v.Int("AttackBanner") > 0) return Frames(std::max(1, 125 - static_cast<int>(v.Int("AttackBanner"))));
+  if (v.Int("ChestBanner") > 0) return Frames(std::max(1, 150 - static_cast<int>(v.Int("ChestBanner"))));
   if (v.Int("SpeechKind") > 0) {
     if (v.Int("SpeechDelay") > 0) return Frames(static_cast<int>(v.Int("SpeechDelay")));
     return Key(KEY_ENTER);
@@ -397,7 +398,11 @@ void Player::Explore(const View& v) {
   const int owned = Owned(v);
   if (ledger_ >= 0 && owned != ledger_) {
     out_.misbehaved = true;
-    Trace("items: own %d, expected %d", owned, ledger_);
+    std::string bag;
+    for (const GridItem& g : Grid(v))
+      bag += " " + std::to_string(g.category) + "/" + std::to_string(g.number) + "@" +
+             std::to_string(g.column) + "," + std::to_string(g.row);
+    Trace("items: own %d, expected %d; bag%s", owned, ledger_, bag.c_str());
   }
   ledger_ = owned;
 
@@ -443,8 +448,10 @@ void Player::Explore(const View& v) {
   // The portal waits until everything else on the last level is seen, the
   // heroes are whole and the boosts are drunk.
   const bool holdPortal = level == PORTAL_LEVEL && !drinkBoosts_;
+  // Once the level's chest is found the edges need not wait.
+  const bool chestFound = v["ChestRecords"][static_cast<std::size_t>(level - 1)][0].Int(0) == 1;
   const int direction =
-      explorer_.NextMove(level, x, y, holdPortal ? PORTAL_X : -1, holdPortal ? PORTAL_Y : -1);
+      explorer_.NextMove(level, x, y, holdPortal ? PORTAL_X : -1, holdPortal ? PORTAL_Y : -1, !chestFound);
   // Before a way on to a deeper level, grow strong enough for it: rest here
   // and fight what comes.
   const long long weakest = std::min(v.Hero(1, LEVEL), v.Hero(2, LEVEL));
@@ -546,7 +553,6 @@ void Player::Fight(const View& v) {
     inBattle_ = true;
     ++out_.battles;
     ++battlesSinceSave_;
-    equippedBefore_ = Owned(v) - static_cast<int>(Grid(v).size());
     for (int h = 1; h <= 2; ++h) prevHealth_[h] = v.Hero(h, HEALTH);
     defeated_ = false;
   }
@@ -567,7 +573,9 @@ void Player::Fight(const View& v) {
     out_.where = Where(v);
     return Frames(130);
   }
-  if (turn != 1 && turn != 2) return Frames(turn == 0 ? 1 : 5);
+  // Nothing to do while a blow is shown or the battle's end plays out.
+  if (turn >= 4 && turn <= 6) return Frames(std::max(1, 25 - static_cast<int>(v.Int("CombatFrames"))));
+  if (turn != 1 && turn != 2) return Frames(turn == 0 ? 1 : 25);
   const int command = Command(v, turn);
   const int key = command & 255, spell = command >> 8;
   if (key == 'X' && spell > 0 && v.Hero(turn, SPELL) != spell) {
@@ -608,6 +616,7 @@ void Player::Loot(const View& v) {
     Click(static_cast<int>(v["LootSlotX"][static_cast<std::size_t>(k)].Int(0)) + 129, 307);
     const auto taken = Look()["HeldItem"].Ints();
     if (!taken.empty() && taken[0] > 0) ++ledger_, ++out_.items;
+    Trace("loot: took %d/%d for hero %d", category, number, lootHero_);
     return;
   }
   // Nothing more worth carrying: end the looting.
@@ -632,12 +641,23 @@ void Player::Inventory(const View& v) {
     if (inventorySteps_ < 12 && category <= 5) {
       const double mine = Score(v, hero, category, number) - CurrentScore(v, hero, category);
       const double theirs = Score(v, other, category, number) - CurrentScore(v, other, category);
-      if (mine > 1e-9 && mine >= theirs) return Click(SLOT_MIDDLE[category][0], SLOT_MIDDLE[category][1]);
+      if (mine > 1e-9 && mine >= theirs) {
+        Trace("inventory %d: equip %d/%d", hero, category, number);
+        return Click(SLOT_MIDDLE[category][0], SLOT_MIDDLE[category][1]);
+      }
       if (theirs > 1e-9) return Click(PORTRAIT_X[other], BAR_Y);
     }
     int column = 0, row = 0;
-    if (WorthKeeping(v, category, number) && FreeSpot(v, n.w, n.h, column, row))
+    if (WorthKeeping(v, category, number) && FreeSpot(v, n.w, n.h, column, row)) {
+      std::string bag;
+      for (const GridItem& g : Grid(v))
+        bag += " " + std::to_string(g.category) + "/" + std::to_string(g.number) + "@" +
+               std::to_string(g.column) + "," + std::to_string(g.row);
+      Trace("inventory %d: %d/%d (%dx%d) into the bag at %d,%d; bag%s", hero, category, number, n.w, n.h,
+            column, row, bag.c_str());
       return Click((13 + column) * 40 + n.w * 20, (1 + row) * 40 + n.h * 20);
+    }
+    Trace("inventory %d: holding %d/%d, owned %d", hero, category, number, Owned(v));
     // No room or no use: throw it away.
     Click(DROP_X, BAR_Y);
     Key(KEY_Y);
@@ -655,12 +675,15 @@ void Player::Inventory(const View& v) {
           const int px = std::clamp(mx - 280, 0, 464), py = std::clamp(my - 182, 0, 404);
           Click(px + 84, py + 349);
           if (Look().Int("InvPopup") == 0) --ledger_, ++out_.potions;
+          Trace("inventory %d: drank %d", hero, g.number);
           return;
         }
         continue;
       }
-      if (Score(v, hero, g.category, g.number) > CurrentScore(v, hero, g.category) + 1e-9)
+      if (Score(v, hero, g.category, g.number) > CurrentScore(v, hero, g.category) + 1e-9) {
+        Trace("inventory %d: take %d/%d from the bag", hero, g.category, g.number);
         return Click(mx, my);  // picked up, equipped next
+      }
     }
     if (InventoryWork(v, other)) return Click(PORTRAIT_X[other], BAR_Y);
   }
@@ -775,6 +798,9 @@ Outcome Player::Play() {
       if (ledger_ >= 0) ledger_ += Owned(v) - static_cast<int>(Grid(v).size()) - equippedBefore_;
       if (screen == SCREEN_WORLD || screen == SCREEN_LOOT) out_.why.clear();
     }
+    // What the heroes wear as a battle begins: the monster may strike first,
+    // before the bot has looked at the battle.
+    if (screen == SCREEN_WORLD) equippedBefore_ = Owned(v) - static_cast<int>(Grid(v).size());
     if (screen == SCREEN_ENDING) {
       out_.ending = true;
       out_.why = "the ending";
