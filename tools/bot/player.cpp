@@ -516,8 +516,12 @@ int Player::Command(const View& v, int h) {
   if (sorcerer && monster <= v.Hero(h, SPELL_MIN) &&
       health > spells_[static_cast<int>(v.Hero(h, SPELL))].drain && v.Hero(h, SPELL) > 0)
     return 'X';
-  // The next blow could kill this hero before he acts again.
-  const bool danger = health <= threat && monsterIn < delay;
+  // How many blows the monster may land before this hero acts again; a fast
+  // one strikes several times, each at one of the two heroes.
+  const long long monsterDelay = std::max(1LL, timers.size() >= 6 ? timers[5] : 150);
+  const long long blows = monsterIn > delay ? 0 : (delay - monsterIn) / monsterDelay + 1;
+  const long long risk = threat * std::max(1LL, (blows * 3 + 3) / 4);
+  const bool danger = blows > 0 && health <= risk;  // he may fall before he acts again
   const int o = 3 - h;
   const bool otherFights = v.Hero(o, HEALTH) > threat;
   if (danger) {
@@ -525,11 +529,11 @@ int Player::Command(const View& v, int h) {
     if (canBlock && otherFights) return 'S';
     if (monster <= hi) return 'A';
     const long long heal = std::max(1LL, static_cast<long long>(v.Hero(h, MAX_HEALTH) * 0.1 + 0.5));
-    if (health + heal > threat && monsterIn < 150) return 'W';
+    if (health + heal > risk) return 'W';
   }
   if (sorcerer) {
     // A spell never misses; pay for it while the blows can be taken.
-    const int spell = BestSpell(v, h, health - threat);
+    const int spell = BestSpell(v, h, std::max(health - risk, health / 2));
     if (spell > 0) {
       const SpellNote& n = spells_[spell];
       const double scale = v.Hero(h, SPELL_MAX) > 0 && spells_.count(static_cast<int>(v.Hero(h, SPELL)))
