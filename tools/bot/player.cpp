@@ -153,7 +153,6 @@ class Player {
   // The plan between screens.
   enum class Menu { NONE, SAVE, LOAD } menu_ = Menu::NONE;
   int lootHero_ = 0;          // the hero whose inventory a taken loot item goes to
-  bool equipHeld_ = false;    // the held item goes into a slot, not the grid
   int inventorySteps_ = 0;    // actions on this visit to the inventory
   bool drinkBoosts_ = false;  // before the last battle
   bool inBattle_ = false;
@@ -385,9 +384,8 @@ void Player::Explore(const View& v) {
   if (level != lastLevel_) {
     lastLevel_ = level;
     Trace(
-        "level %d: heroes at levels %lld and %lld, weapons %lld and %lld, shields %lld and %lld, armour %lld "
-        "and "
-        "%lld, helms %lld and %lld, amulets %lld and %lld, %zu in the bag",
+        "level %d: heroes at levels %lld and %lld, weapons %lld and %lld, shields %lld and %lld, "
+        "armour %lld and %lld, helms %lld and %lld, amulets %lld and %lld, %zu in the bag",
         level, v.Hero(1, LEVEL), v.Hero(2, LEVEL), v.Equip(1, 1, 1), v.Equip(2, 1, 1), v.Equip(1, 2, 1),
         v.Equip(2, 2, 1), v.Equip(1, 3, 1), v.Equip(2, 3, 1), v.Equip(1, 4, 1), v.Equip(2, 4, 1),
         v.Equip(1, 5, 1), v.Equip(2, 5, 1), Grid(v).size());
@@ -615,7 +613,6 @@ void Player::Loot(const View& v) {
     const auto [hero, gain] = BestHero(v, category, number);
     if (hero == 0 && !WorthKeeping(v, category, number)) continue;
     lootHero_ = hero ? hero : 1;
-    equipHeld_ = hero != 0;
     inventorySteps_ = 0;
     Click(static_cast<int>(v["LootSlotX"][static_cast<std::size_t>(k)].Int(0)) + 129, 307);
     const auto taken = Look()["HeldItem"].Ints();
