@@ -31,6 +31,7 @@ enum HeroField {
 constexpr int FIGHTER = 1, ROGUE = 2, SORCERER = 3;
 constexpr int WEAPON = 1, SHIELD = 2, AMULET = 5, POTION = 6;
 constexpr int RED_POTION = 1;
+constexpr double RED_POTION_BELOW = 0.6;  // of full health: resting that far invites a battle half healed
 constexpr int ARROWS[4] = {KEY_LEFT, KEY_UP, KEY_RIGHT, KEY_DOWN};
 
 // Where a player clicks: the portrait bar, the dialogs' Y and N boxes, the
@@ -357,7 +358,7 @@ int Player::Threat(int monster) const {
 bool Player::InventoryWork(const View& v, int hero) const {
   for (const GridItem& g : Grid(v)) {
     if (g.category == POTION) {
-      if (g.number == RED_POTION && Hurt(v, hero, 0.45)) return true;
+      if (g.number == RED_POTION && Hurt(v, hero, RED_POTION_BELOW)) return true;
       if (g.number > RED_POTION && drinkBoosts_) return true;
       continue;
     }
@@ -506,7 +507,8 @@ int Player::Command(const View& v, int h) {
   const auto timers = v["TurnTimers"].Ints();  // timer, delay of each combatant
   const long long monsterIn = timers.size() >= 6 ? timers[5] - timers[4] : 0;
   const long long delay = v.Hero(h, ATTACK_DELAY);
-  const bool canBlock = v.Hero(h, BLOCKING) > 0;
+  // A block is worth its turn only behind a shield that stops most blows.
+  const bool canBlock = v.Hero(h, BLOCKING) * 3 >= 50;
   const bool sorcerer = v.Hero(h, CLASS) == SORCERER;
 
   // A sure blow that ends the battle.
@@ -670,7 +672,8 @@ void Player::Inventory(const View& v) {
       // The middle of the item's top-left cell lies on the item whatever its size.
       const int mx = 540 + 40 * g.column, my = 60 + 40 * g.row;
       if (g.category == POTION) {
-        if ((g.number == RED_POTION && Hurt(v, hero, 0.45)) || (g.number > RED_POTION && drinkBoosts_)) {
+        if ((g.number == RED_POTION && Hurt(v, hero, RED_POTION_BELOW)) ||
+            (g.number > RED_POTION && drinkBoosts_)) {
           // Examine it and drink it from the panel.
           Click(mx, my, MOUSE_RIGHT);
           const int px = std::clamp(mx - 280, 0, 464), py = std::clamp(my - 182, 0, 404);
