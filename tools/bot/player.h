@@ -32,8 +32,10 @@ struct Outcome {
 };
 
 struct PlayOptions {
-  long long frameLimit = 400000;
-  int maxReloads = 40;
+  // A whole game takes some 750,000 frames, most of its loads spent on the
+  // last battle.
+  long long frameLimit = 1200000;
+  int maxReloads = 600;
   int grind = 1;             // a new level L is entered once both heroes reach level L + grind - 1
   std::string party = "FS";  // the classes asked for: F fighter, R rogue, S sorcerer, ? as rolled
   bool trace = false;
