@@ -104,10 +104,13 @@ audio-renders: build
 	./$(BUILD)/vizid-audiorender --all $(BUILD)/audio-renders --assets assets
 	@echo "Renders written to $(BUILD)/audio-renders"
 
-# The player bot over many seeds (SEEDS=N, default 50), report in build/playthrough.txt.
+# The player bot over many seeds (SEEDS=N, default 50; BOT_ARGS such as
+# "--party FF" or "--reloads 0"), report in build/playthrough.txt.
 SEEDS ?= 50
-playthrough: build
-	$(BUILD)/vizid-bot $(SEEDS) 1 | tee $(BUILD)/playthrough.txt
+BOT_ARGS ?=
+playthrough: configure
+	cmake --build $(BUILD) -j $(JOBS) --target vizid-bot
+	$(BUILD)/vizid-bot $(SEEDS) 1 $(BOT_ARGS) | tee $(BUILD)/playthrough.txt
 
 bench: build
 	@for b in $(BUILD)/vizid-bench-*; do echo "== $$b"; $$b || exit 1; done

@@ -1,0 +1,46 @@
+#pragma once
+// One game played by the bot from NEW GAME to the ending (or to the end of
+// its luck), through the playtest harness's fast mode. It presses keys and
+// clicks where a player would and reads the state dump as a player reads the
+// screen: the heroes' bars and sheets, the loot panels, the examine panel's
+// figures, the spell screen's details, the combat menu.
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dump.h"
+#include "explorer.h"
+
+namespace vv {
+class PlaytestSession;
+}
+
+namespace vv::bot {
+
+struct Outcome {
+  bool ending = false;
+  int battles = 0;
+  long long frames = 0;
+  int defeats = 0, reloads = 0, saves = 0, items = 0, potions = 0, spells = 0;
+  int heroLevel[2] = {0, 0};
+  std::string why;          // "the ending", "party lost to ...", "walled in ...", "out of frames ..."
+  std::string where;        // level and screen when it ended
+  bool misbehaved = false;  // an item vanished or the frames stopped
+};
+
+struct PlayOptions {
+  // A whole game takes some 750,000 frames, most of its loads spent on the
+  // last battle.
+  long long frameLimit = 1200000;
+  int maxReloads = 600;
+  int grind = 1;             // a new level L is entered once both heroes reach level L + grind - 1
+  std::string party = "FS";  // the classes asked for: F fighter, R rogue, S sorcerer, ? as rolled
+  bool trace = false;
+};
+
+Outcome PlayOneGame(unsigned seed, const PlayOptions& options);
+
+}  // namespace vv::bot
