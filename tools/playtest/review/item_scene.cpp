@@ -55,7 +55,7 @@ class Items : public Scene {
     for (auto& column : g().PartyInventory) {
       for (auto& cell : column) std::fill(std::begin(cell), std::end(cell), 0);
     }
-    Put(1, 1, 1, 8), Put(3, 1, 2, 4), Put(6, 1, 3, 3), Put(1, 5, 4, 9), Put(3, 5, 5, 3), Put(4, 5, 6, 1),
+    Put(1, 1, 1, 8), Put(3, 1, 2, 4), Put(6, 1, 3, 3), Put(1, 5, 4, 9), Put(3, 5, 5, 4), Put(4, 5, 6, 1),
         Put(5, 5, 6, 2), Put(8, 6, 1, 20);
     Open(SCREEN_INVENTORY);
     Move(620, 150);
