@@ -5,10 +5,13 @@
 
 #include <stdlib.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace vv {
 
@@ -33,5 +36,11 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// Writes the bytes over whatever the file held, the plain way (not atomically).
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
 
 }  // namespace vv

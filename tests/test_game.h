@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "game/game.h"
+#include "items/item_database.h"
 #include "party/hero_record.h"
 
 namespace vv::test {
@@ -29,6 +30,21 @@ inline void MakeTwoHeroes(Game& g, int level = 1, int attribute = 10) {
   }
 }
 
+// Puts an item into a hero's slot as the inventory would: its number, its
+// condition (full unless given) and the copied item fields.
+inline void EquipItem(Game& game, int h, int slot, int item, int condition = -1) {
+  int* e = game.HeroEquipment[h][slot];
+  e[1] = item;
+  e[2] = condition >= 0 ? condition : ItemStats(slot, item, item::MaxCondition);
+  for (int f = item::PrimaryStat; f <= item::MaxCondition; ++f) e[f - 2] = ItemStats(slot, item, f);
+}
+
+// Puts an item into the inventory grid at its top-left cell, in full condition.
+inline void PutInGrid(Game& g, int column, int row, int category, int number) {
+  int* cell = g.PartyInventory[column][row];
+  cell[1] = category, cell[2] = number, cell[3] = ItemStats(category, number, item::MaxCondition);
+}
+
 // One roll the game will make: Rand(low, high) giving `value`.
 struct Roll {
   int low, high, value;
@@ -46,6 +62,25 @@ inline std::uint32_t SeedForRolls(std::initializer_list<Roll> rolls) {
     }
     if (all) return seed;
   }
+}
+
+// A key held down through `frame` and let go before `after`.
+template <class Frame, class After>
+void HoldKey(Platform& p, int key, Frame&& frame, After&& after) {
+  p.ScriptKey(key, true);
+  frame();
+  p.ScriptKey(key, false);
+  after();
+}
+
+// A mouse button pressed at (x, y) through `frame` and let go before `after`.
+template <class Frame, class After>
+void ClickAt(Platform& p, int x, int y, int button, Frame&& frame, After&& after) {
+  p.ScriptMouse(x, y);
+  p.ScriptButton(button, true);
+  frame();
+  p.ScriptButton(button, false);
+  after();
 }
 
 inline bool TextDrawn(const Platform& platform, std::string_view text) {

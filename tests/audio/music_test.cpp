@@ -79,7 +79,7 @@ class MusicTest : public ::testing::Test {
   int code = 0;
 };
 
-TEST_F(MusicTest, ScreensAndLevelsWithinAnAreaKeepTheTrack) {
+TEST_F(MusicTest, ScreensAndLevelsWithinAnAreaKeepTheTrackAndTheNextAreaRestartsIt) {
   StartGame(4);
   const int song = game.AreaSong;
   for (int screen : {SCREEN_INVENTORY, SCREEN_CHARACTER, SCREEN_MAIN_MENU, SCREEN_OPTIONS, SCREEN_WORLD}) {
@@ -90,16 +90,12 @@ TEST_F(MusicTest, ScreensAndLevelsWithinAnAreaKeepTheTrack) {
   EXPECT_EQ(game.AreaSong, song);
   EXPECT_EQ(Song(song).timesStarted, 1);
   EXPECT_TRUE(Song(song).playing);
-}
 
-TEST_F(MusicTest, CrossingIntoAnotherAreaRestartsTheMusic) {
-  StartGame(3);
-  const int old = game.AreaSong;
-  game.CurrentLevel = 4;
+  game.CurrentLevel = 10;
   Frames(1);
-  EXPECT_FALSE(Song(old).loaded);
-  EXPECT_EQ(AreaFile(), "track3.xm");
-  EXPECT_EQ(game.AreaTrackPlaying, 2);
+  EXPECT_FALSE(Song(song).loaded);
+  EXPECT_EQ(AreaFile(), "track5.xm");
+  EXPECT_EQ(game.AreaTrackPlaying, 4);
   EXPECT_EQ(Song(game.AreaSong).volume, AREA_VOLUME_CAP);
   EXPECT_EQ(ModulesLoaded(), 1);
 }

@@ -43,10 +43,8 @@ class CombatScenarioTest : public ::testing::Test {
   }
 
   void Key(int code) {
-    session.platform().ScriptKey(code, true);
-    session.Frames(1);
-    session.platform().ScriptKey(code, false);
-    session.Frames(1);
+    test::HoldKey(
+        session.platform(), code, [&] { session.Frames(1); }, [&] { session.Frames(1); });
   }
 
   // The encounter banner runs out and the battle begins.

@@ -24,15 +24,6 @@
 
 namespace vv::test {
 
-// Puts an item into a hero's slot as the inventory would: its number, its
-// condition (full unless given) and the copied item fields.
-inline void EquipItem(Game& game, int h, int slot, int item, int condition = -1) {
-  int* e = game.HeroEquipment[h][slot];
-  e[1] = item;
-  e[2] = condition >= 0 ? condition : ItemStats(slot, item, item::MaxCondition);
-  for (int f = 5; f <= 8; ++f) e[f - 2] = ItemStats(slot, item, f);
-}
-
 class CombatTest : public ::testing::Test {
  protected:
   CombatTest() {
@@ -84,10 +75,8 @@ class CombatTest : public ::testing::Test {
 
   // A key down for one frame and up for the next.
   void Press(int code) {
-    platform.ScriptKey(code, true);
-    Frames(1);
-    platform.ScriptKey(code, false);
-    Frames(1);
+    HoldKey(
+        platform, code, [&] { Frames(); }, [&] { Frames(); });
   }
 
   bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }

@@ -39,17 +39,12 @@ class SpellScreenTest : public ::testing::Test {
     RecalcHeroStats(*game);
   }
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    platform.ScriptMouse(x, y);
-    platform.ScriptButton(button, true);
-    Frame();
-    platform.ScriptButton(button, false);
-    UpdateInput(*game);
+    test::ClickAt(
+        platform, x, y, button, [&] { Frame(); }, [&] { UpdateInput(*game); });
   }
   void Key(int code) {
-    platform.ScriptKey(code, true);
-    Frame();
-    platform.ScriptKey(code, false);
-    UpdateInput(*game);
+    test::HoldKey(
+        platform, code, [&] { Frame(); }, [&] { UpdateInput(*game); });
   }
   int Spell() const { return game->HeroStats[2][hero::Spell]; }
   std::string TextAt(float x, float y) const {

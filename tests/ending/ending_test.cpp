@@ -40,10 +40,8 @@ class EndingTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) RunFrame(*game, hooks);
   }
   void PressEscape() {
-    platform.ScriptKey(KEY_ESCAPE, true);
-    Frames(1);
-    platform.ScriptKey(KEY_ESCAPE, false);
-    Frames(1);
+    test::HoldKey(
+        platform, KEY_ESCAPE, [&] { Frames(1); }, [&] { Frames(1); });
   }
   // The glyphs drawn on screen row y last frame, with their tint.
   std::vector<FakePlatform::DrawCall> GlyphsAt(float y) const {

@@ -47,16 +47,9 @@ class ItemScreenTest : public WorldTest {
   }
 
   void PutInGrid(int column, int row, int category, int number) {
-    int* cell = g().PartyInventory[column][row];
-    cell[1] = category, cell[2] = number, cell[3] = ItemStats(category, number, item::MaxCondition);
+    test::PutInGrid(g(), column, row, category, number);
   }
-
-  void Equip(int hero, int slot, int number) {
-    int* worn = g().HeroEquipment[hero][slot];
-    worn[1] = number, worn[2] = ItemStats(slot, number, item::MaxCondition);
-    for (int f = item::PrimaryStat; f <= item::MaxCondition; ++f)
-      worn[3 + f - item::PrimaryStat] = ItemStats(slot, number, f);
-  }
+  void Equip(int hero, int slot, int number) { EquipItem(g(), hero, slot, number); }
 
   void Move(int x, int y) {
     platform.ScriptMouse(x, y);

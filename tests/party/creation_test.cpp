@@ -14,6 +14,7 @@
 #include "shell/assets.h"
 #include "shell/input.h"
 #include "shell/main_loop.h"
+#include "test_game.h"
 
 namespace vv {
 namespace {
@@ -34,22 +35,25 @@ class CreationTest : public ::testing::Test {
     RunCreationScreen(*game);
   }
   void Click(int x, int y) {
-    platform.ScriptMouse(x, y);
-    platform.ScriptButton(MOUSE_LEFT, true);
-    Frame();
-    platform.ScriptButton(MOUSE_LEFT, false);
-    Frame();
+    test::ClickAt(
+        platform, x, y, MOUSE_LEFT, [&] { Frame(); }, [&] { Frame(); });
   }
   void Press(int key) {
-    platform.ScriptKey(key, true);
-    Frame();
-    platform.ScriptKey(key, false);
-    Frame();
+    test::HoldKey(
+        platform, key, [&] { Frame(); }, [&] { Frame(); });
   }
   // The attributes of a created hero, strength to endurance.
   std::array<int, 4> Attributes(int h) const {
     const int* a = game->CreatedHeroes[h];
     return {a[3], a[4], a[5], a[6]};
+  }
+  int Total(int h) const { return Attributes(h)[0] + Attributes(h)[1] + Attributes(h)[2] + Attributes(h)[3]; }
+  // Where a drafted name stands in the list of default names (0: not there).
+  static int NameIndex(const std::string& name) {
+    for (int i = 1; i <= 30; ++i) {
+      if (DefaultNames[i] == name) return i;
+    }
+    return 0;
   }
   // Seeds the game so that the fresh start makes hero 1 the special hero
   // (or, with special false, an ordinary one).
@@ -149,20 +153,14 @@ TEST_F(CreationTest, FreshStartDrawsNamesFromEachHalfOfTheList) {
     game->CreationReady = 0;
     Frame();
     ASSERT_EQ(game->CreationReady, 1);
-    int first = 0, second = 0;
-    for (int i = 1; i <= 30; ++i) {
-      if (DefaultNames[i] == game->DraftNames[1]) first = i;
-      if (DefaultNames[i] == game->DraftNames[2]) second = i;
-    }
+    const int first = NameIndex(game->DraftNames[1]), second = NameIndex(game->DraftNames[2]);
     EXPECT_TRUE(first >= 1 && first <= 15) << game->DraftNames[1];
     EXPECT_TRUE(second >= 16 && second <= 30) << game->DraftNames[2];
     const int portrait = game->CreatedHeroes[1][created::Portrait];
     EXPECT_EQ(portrait == SPECIAL_PORTRAIT, first == 1);
     for (int h = 1; h <= 2; ++h) {
-      int total = 0;
-      for (int a : Attributes(h)) total += a;
-      EXPECT_GE(total, first == 1 && h == 1 ? 31 : 16);
-      EXPECT_LE(total, first == 1 && h == 1 ? 31 : 24);
+      EXPECT_GE(Total(h), first == 1 && h == 1 ? 31 : 16);
+      EXPECT_LE(Total(h), first == 1 && h == 1 ? 31 : 24);
     }
   }
   for (int i = 1; i <= 30; ++i) {
@@ -204,14 +202,9 @@ TEST_F(CreationTest, TheSpecialHeroIsAFixedFighterWithoutControls) {
   // A new portrait makes him an ordinary hero with an ordinary name.
   Click(16 + 314 + 30, 250);
   EXPECT_EQ(game->CreatedHeroes[1][created::Portrait], 1);
-  int index = 0;
-  for (int i = 1; i <= 30; ++i) {
-    if (DefaultNames[i] == game->DraftNames[1]) index = i;
-  }
+  const int index = NameIndex(game->DraftNames[1]);
   EXPECT_TRUE(index >= 2 && index <= 15) << game->DraftNames[1];
-  int total = 0;
-  for (int a : Attributes(1)) total += a;
-  EXPECT_TRUE(total >= 16 && total <= 24);
+  EXPECT_TRUE(Total(1) >= 16 && Total(1) <= 24);
   EXPECT_LE(Attributes(1)[1], 5);  // still a Fighter: dexterity capped at 5
 }
 
@@ -236,9 +229,8 @@ TEST_F(CreationTest, NameTypingKeepsEightLettersEnterKeepsEscapeRestores) {
   Press(KEY_BACKSPACE);
   Press('Z');
   EXPECT_EQ(game->TypingText, "ABCDEFGZ");
-  platform.ScriptKey(KEY_ESCAPE, true);
-  Frame();
-  platform.ScriptKey(KEY_ESCAPE, false);
+  test::HoldKey(
+      platform, KEY_ESCAPE, [&] { Frame(); }, [] {});
   EXPECT_EQ(game->SoundEvent, 4000);
   EXPECT_EQ(game->TypingHero, 0);
   EXPECT_EQ(game->DraftNames[2], "ABCDEFGH");

@@ -14,6 +14,7 @@
 #include "items/item_database.h"
 #include "platform/fake_platform.h"
 #include "shell/text.h"
+#include "test_game.h"
 
 namespace vv {
 namespace {
@@ -29,12 +30,7 @@ class HeroTest : public ::testing::Test {
     for (int f = hero::BaseStrength; f <= hero::BaseEndurance; ++f) s[f] = value;
     s[hero::Health] = 2 * value;
   }
-  void Equip(int h, int slot, int item) {
-    auto& e = game->HeroEquipment[h][slot];
-    e[1] = item;
-    e[2] = ItemStats(slot, item, item::MaxCondition);
-    for (int f = 3; f <= 6; ++f) e[f] = ItemStats(slot, item, f + 2);
-  }
+  void Equip(int h, int slot, int item) { test::EquipItem(*game, h, slot, item); }
   void Frame() {
     ApplyAttributeBoosts(*game);
     RecalcHeroStats(*game);

@@ -26,10 +26,6 @@ class SaveFilesTest : public ::testing::Test {
     EXPECT_TRUE(ReadWholeFile(path, bytes)) << path;
     return bytes;
   }
-  void Write(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
   Bytes SlotData(int slot) { return Read(GameDataPath(dir, slot)); }
 
   // Saves the mid-adventure game into `slot` under `name`.
@@ -166,7 +162,7 @@ class RefusedFileTest : public SaveFilesTest {
 
   // Loads `bytes` from slot 2: true when refused with nothing changed.
   bool Refused(const Bytes& bytes) {
-    Write(GameDataPath(dir, 2), bytes);
+    WriteBytes(GameDataPath(dir, 2), bytes);
     const bool loaded = LoadGame(*game, 2);
     const bool unchanged = GameDataBytes(*TakeSavedGame(*game, "")) == before && game->ScreenReady == 1 &&
                            game->PendingNotice.empty();
@@ -326,8 +322,8 @@ TEST_F(SaveFilesTest, ASaveThatFailsOrCrashesAtAnyStepKeepsTheOldSave) {
       if (step == 3) {
         // Only two writes are made when both succeed.
         EXPECT_TRUE(saved);
-        Write(GameDataPath(dir, 5), oldData);
-        Write(SlotInfoPath(dir, 5), oldInfo);
+        WriteBytes(GameDataPath(dir, 5), oldData);
+        WriteBytes(SlotInfoPath(dir, 5), oldInfo);
         continue;
       }
       EXPECT_FALSE(saved);
@@ -365,7 +361,7 @@ TEST_F(SaveFilesTest, RealWriteFailuresAndUnloadableGamesAreNotSaved) {
 
   // No folder can be made where a file stands.
   std::filesystem::remove_all(dir / "saves");
-  Write(dir / "saves", {1, 2, 3});
+  WriteBytes(dir / "saves", {1, 2, 3});
   game->HeroStats[1][hero::Health] = 5;
   EXPECT_FALSE(SaveGame(*game, 1));
   ReportSaveFailed(*game);
@@ -386,10 +382,10 @@ TEST_F(SaveFilesTest, SlotFilesWithABadNameLengthAreEmptySlots) {
       {0x9e, 1},
   };
   for (const Bytes& bytes : bad) {
-    Write(SlotInfoPath(dir, 8), bytes);
+    WriteBytes(SlotInfoPath(dir, 8), bytes);
     EXPECT_FALSE(ReadSlotName(*game, 8, name)) << bytes.size();
   }
-  Write(SlotInfoPath(dir, 8), {0x9e, 1, 0, 0, 0, 0, 0, 0});
+  WriteBytes(SlotInfoPath(dir, 8), {0x9e, 1, 0, 0, 0, 0, 0, 0});
   EXPECT_TRUE(ReadSlotName(*game, 8, name));
   EXPECT_EQ(name, "");
 }

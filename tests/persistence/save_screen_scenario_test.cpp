@@ -3,8 +3,6 @@
 // loaded back, and loaded again by a new run of the program; the quick
 // keys on the exploration screen; damaged files met on the screen.
 
-#include <fstream>
-
 #include "playtest_support.h"
 #include "save_test_support.h"
 #include "shell/file_io.h"
@@ -193,21 +191,17 @@ TEST_F(SaveScreenScenario, DamagedFilesChangeNothing) {
   PlayMidAdventure();
   const Bytes before = Tables();
   std::filesystem::create_directories(SaveFolder(g().DataDir));
-  auto put = [](const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  };
   // Slot 3: a good name over game data cut short. Slot 4: a name too long.
-  put(SlotInfoPath(g().DataDir, 3), SlotInfoBytes("CUT SHORT"));
+  WriteBytes(SlotInfoPath(g().DataDir, 3), SlotInfoBytes("CUT SHORT"));
   Bytes data = GameDataBytes(*TakeSavedGame(g(), "CUT SHORT"));
   data.resize(data.size() - 4);
-  put(GameDataPath(g().DataDir, 3), data);
-  put(SlotInfoPath(g().DataDir, 4), {0x9e, 1, 0, 0, 0, 1, 0, 0, 'A'});
-  put(GameDataPath(g().DataDir, 4), GameDataBytes(*TakeSavedGame(g(), "")));
+  WriteBytes(GameDataPath(g().DataDir, 3), data);
+  WriteBytes(SlotInfoPath(g().DataDir, 4), {0x9e, 1, 0, 0, 0, 1, 0, 0, 'A'});
+  WriteBytes(GameDataPath(g().DataDir, 4), GameDataBytes(*TakeSavedGame(g(), "")));
   // The quicksave's game data carries a hero of level 99.
   auto wild = TakeSavedGame(g(), "");
   wild->HeroStats[1][hero::Level] = 99;
-  put(GameDataPath(g().DataDir, QUICK_SLOT), GameDataBytes(*wild));
+  WriteBytes(GameDataPath(g().DataDir, QUICK_SLOT), GameDataBytes(*wild));
 
   Run(TO_MAIN_MENU);
   Run(LOAD_GAME);

@@ -31,18 +31,6 @@ inline std::unique_ptr<Game> MakeGame(FakePlatform& platform, const std::filesys
   return game;
 }
 
-// Puts an item into the inventory grid at its top-left cell.
-inline void PutInGrid(Game& g, int column, int row, int category, int number) {
-  int* cell = g.PartyInventory[column][row];
-  cell[1] = category, cell[2] = number, cell[3] = ItemStats(category, number, item::MaxCondition);
-}
-
-inline void Equip(Game& g, int h, int slot, int number, int condition) {
-  int* e = g.HeroEquipment[h][slot];
-  e[1] = number, e[2] = condition;
-  for (int f = 3; f <= 6; ++f) e[f] = ItemStats(slot, number, item::PrimaryStat + f - 3);
-}
-
 // A party deep in the cavern: a levelled Fighter and Sorcerer with kills,
 // boosts, equipment and a full pack, screens explored, comments said and
 // chests opened.
@@ -71,11 +59,11 @@ inline void MakeMidAdventure(Game& g) {
   }
   g.HeroTimers[1][1] = 12;
   g.HeroTimers[2][3] = 45;
-  Equip(g, 1, 1, 6, 17);      // Hand Axe, worn
-  Equip(g, 1, 2, 4, 14);      // Bronze Shield
-  Equip(g, 1, 5, 2, 0);       // Natural Pendant
-  Equip(g, 2, 1, 4, 3);       // Wooden Staff
-  Equip(g, 2, 4, 2, 8);       // Leather Cap
+  EquipItem(g, 1, 1, 6, 17);  // Hand Axe, worn
+  EquipItem(g, 1, 2, 4, 14);  // Bronze Shield
+  EquipItem(g, 1, 5, 2, 0);   // Natural Pendant
+  EquipItem(g, 2, 1, 4, 3);   // Wooden Staff
+  EquipItem(g, 2, 4, 2, 8);   // Leather Cap
   PutInGrid(g, 1, 1, 1, 7);   // Bull Whip, 3 by 3
   PutInGrid(g, 4, 1, 6, 1);   // Red Potion, 1 by 2
   PutInGrid(g, 5, 3, 3, 2);   // Leather Armor, 4 by 4

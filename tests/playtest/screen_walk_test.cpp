@@ -11,6 +11,7 @@
 #include "party/party_tables.h"
 #include "session.h"
 #include "shell/input.h"
+#include "test_game.h"
 
 namespace vv {
 namespace {
@@ -36,21 +37,13 @@ class ScreenWalkTest : public ::testing::Test {
   }
 
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    Platform& p = session.platform();
-    p.ScriptMouse(x, y);
-    p.ScriptButton(button, true);
-    session.Frames(1);
-    p.ScriptButton(button, false);
-    session.Frames(1);
+    test::ClickAt(
+        session.platform(), x, y, button, [&] { session.Frames(1); }, [&] { session.Frames(1); });
     Settle();
   }
-
   void Key(int code) {
-    Platform& p = session.platform();
-    p.ScriptKey(code, true);
-    session.Frames(1);
-    p.ScriptKey(code, false);
-    session.Frames(1);
+    test::HoldKey(
+        session.platform(), code, [&] { session.Frames(1); }, [&] { session.Frames(1); });
     Settle();
   }
 

@@ -6,7 +6,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 #include "platform/fake_platform.h"
@@ -27,14 +26,16 @@ class FilesTest : public ::testing::Test {
     shell.DataDir = dir;
   }
 
-  void Put(std::string_view name, const Bytes& bytes) {
-    std::ofstream out(dir / name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
+  void Put(std::string_view name, const Bytes& bytes) { WriteBytes(dir / name, bytes); }
   Bytes Get(std::string_view name) {
     Bytes bytes;
     EXPECT_TRUE(ReadWholeFile(dir / name, bytes));
     return bytes;
+  }
+  // Only the file written is left: no temporary file stays behind.
+  void ExpectOnlyFile(std::string_view name) {
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / name));
   }
 
   const TempFolder folder{"vizid-files"};
@@ -131,9 +132,7 @@ TEST_F(FilesTest, AtomicWriteReplacesTheFileAndLeavesNothingBehind) {
   ASSERT_TRUE(WriteFileAtomically(dir / "x.bin", first));
   ASSERT_TRUE(WriteFileAtomically(dir / "x.bin", second));
   EXPECT_EQ(Get("x.bin"), second);
-  int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++files;
-  EXPECT_EQ(files, 1);
+  ExpectOnlyFile("x.bin");
   EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "x.bin", first));
   EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
@@ -154,9 +153,7 @@ TEST_F(FilesTest, AWriteThatFailsPartWayKeepsTheOldFileWhole) {
   std::signal(SIGXFSZ, previousHandler);
   EXPECT_FALSE(written);
   EXPECT_EQ(Get("x.bin"), old);
-  int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++files;
-  EXPECT_EQ(files, 1);
+  ExpectOnlyFile("x.bin");
 }
 
 TEST(FileFuzz, RandomBytesNeverGiveAnythingButAValidFilesValues) {

@@ -1,4 +1,4 @@
-// The input layer: hits, arming, the fade lock, flushing and text entry.
+// The input layer: hits, arming, flushing and text entry.
 
 #include "shell/input.h"
 
@@ -44,19 +44,6 @@ TEST_F(InputTest, KeyDownAtStartIsNotAHitUntilReleased) {
   Frame(KEY_SPACE, false);
   Frame(KEY_SPACE, true);
   EXPECT_TRUE(KeyHit(shell, KEY_SPACE));
-}
-
-TEST_F(InputTest, FadeLocksEveryQuery) {
-  Frame(KEY_ENTER, false);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Frame(KEY_ENTER, true);
-  shell.ScreenFade[1] = 2;
-  EXPECT_FALSE(KeyHit(shell, KEY_ENTER));
-  EXPECT_FALSE(KeyHeldDown(shell, KEY_ENTER));
-  EXPECT_FALSE(MouseHit(shell, MOUSE_LEFT));
-  shell.ScreenFade[1] = 0;
-  EXPECT_TRUE(KeyHit(shell, KEY_ENTER));
-  EXPECT_TRUE(MouseHit(shell, MOUSE_LEFT));
 }
 
 TEST_F(InputTest, FlushClearsKeysAndTwoButtonsButNotTheMiddleOne) {

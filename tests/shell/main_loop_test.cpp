@@ -95,15 +95,24 @@ TEST_F(LoopTest, InputIsLockedThroughoutAFade) {
   Frame();
   StartFade(shell, SCREEN_OPTIONS);
   int hitsSeen = 0;
-  auto probe = [&] { hitsSeen += KeyHit(shell, KEY_SPACE) || KeyHeldDown(shell, KEY_SPACE); };
+  auto probe = [&] {
+    hitsSeen += KeyHit(shell, KEY_SPACE) || KeyHeldDown(shell, KEY_SPACE) || MouseHit(shell, MOUSE_LEFT);
+  };
   hooks.screens[SCREEN_MAIN_MENU] = probe;
   hooks.screens[SCREEN_OPTIONS] = probe;
   for (int i = 0; i < 20; ++i) {
     platform.ScriptKey(KEY_SPACE, i % 2 == 0);
+    platform.ScriptButton(MOUSE_LEFT, i % 2 == 0);
     Frame();
   }
   EXPECT_EQ(hitsSeen, 0);
   EXPECT_EQ(shell.ScreenFade[1], 0);
+  // Once the fade is over a press counts again.
+  platform.ScriptButton(MOUSE_LEFT, false);
+  Frame();
+  platform.ScriptButton(MOUSE_LEFT, true);
+  Frame();
+  EXPECT_EQ(hitsSeen, 1);
 }
 
 TEST_F(LoopTest, EverySwitchClearsTheMessage) {

@@ -37,18 +37,14 @@ class MenuTest : public ::testing::Test {
     shell.SoundEvent = 0;
     screen(shell);
   }
+  // The button or key is seen up again before the next press.
   void Click(const std::function<void(Shell&)>& screen, int x, int y) {
-    platform.ScriptMouse(x, y);
-    platform.ScriptButton(MOUSE_LEFT, true);
-    Frame(screen);
-    platform.ScriptButton(MOUSE_LEFT, false);
-    UpdateInput(shell);  // the button is seen up again before the next press
+    test::ClickAt(
+        platform, x, y, MOUSE_LEFT, [&] { Frame(screen); }, [&] { UpdateInput(shell); });
   }
   void Press(const std::function<void(Shell&)>& screen, int key) {
-    platform.ScriptKey(key, true);
-    Frame(screen);
-    platform.ScriptKey(key, false);
-    UpdateInput(shell);
+    test::HoldKey(
+        platform, key, [&] { Frame(screen); }, [&] { UpdateInput(shell); });
   }
   bool Drew(std::string_view text) { return test::TextDrawn(platform, text); }
 
@@ -188,11 +184,8 @@ class StartupMenuTest : public MenuTest {
     StartupMenuFrame(shell, sm);
   }
   void ClickAt(int x, int y) {
-    platform.ScriptMouse(x, y);
-    platform.ScriptButton(MOUSE_LEFT, true);
-    Step();
-    platform.ScriptButton(MOUSE_LEFT, false);
-    Step();
+    test::ClickAt(
+        platform, x, y, MOUSE_LEFT, [&] { Step(); }, [&] { Step(); });
   }
   StartupMenu sm;
 };

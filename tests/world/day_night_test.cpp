@@ -22,11 +22,7 @@ class DayNightTest : public WorldTest {
     }
     return n;
   }
-  void ForgetScreen(int c, int r) {
-    for (auto& column : g().ExploredMap[c][r]) {
-      for (int& cell : column) cell = 0;
-    }
-  }
+  void ForgetScreen(int c, int r) { SeeScreen(c, r, false); }
 };
 
 TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {

@@ -147,10 +147,7 @@ TEST_F(EventsTest, RestingCanBeInterruptedAndTurningRollsNothing) {
   calm = false;
   SeedRandom(g(), 77);
   const std::mt19937 before = g().Random;
-  platform.ScriptKey(KEY_RIGHT, true);
-  Frames(1);
-  platform.ScriptKey(KEY_RIGHT, false);
-  Frames(1);
+  Press(KEY_RIGHT);
   EXPECT_EQ(Party(Facing), 2);
   EXPECT_TRUE(g().Random == before);
 }

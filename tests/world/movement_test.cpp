@@ -80,47 +80,36 @@ TEST_F(MovementTest, ClicksBesideThePartyMoveItAndHoveringLightsTheArrows) {
   EXPECT_TRUE(DrawsOf("lilarrow_1.png").empty());
 }
 
-TEST_F(MovementTest, CrossingEachEdgeEntersTheNeighbourAtTheOppositeEdge) {
-  // Level 1 is column 3, row 1; level 2 lies west of it and level 6 north.
-  PlaceParty(3, 1, 0, 160);
-  Frames(1);
-  Press(KEY_LEFT);
-  EXPECT_EQ(Party(ScreenColumn), 2);
-  EXPECT_EQ(Party(PartyX), 992);
-  EXPECT_EQ(Party(PartyY), 160);
-  EXPECT_EQ(g().CurrentLevel, 2);
-
-  Press(KEY_RIGHT);
-  EXPECT_EQ(Party(ScreenColumn), 3);
-  EXPECT_EQ(Party(PartyX), 0);
-  EXPECT_EQ(g().CurrentLevel, 1);
-
-  PlaceParty(3, 1, 416, 0);
-  Frames(1);
-  Press(KEY_UP);
-  EXPECT_EQ(Party(ScreenRow), 2);
-  EXPECT_EQ(Party(PartyY), 576);
-  EXPECT_EQ(Party(PartyX), 416);
-  EXPECT_EQ(g().CurrentLevel, 6);
-
-  Press(KEY_DOWN);
-  EXPECT_EQ(Party(ScreenRow), 1);
-  EXPECT_EQ(Party(PartyY), 0);
-  EXPECT_EQ(g().CurrentLevel, 1);
-}
-
-TEST_F(MovementTest, NoWayOutWhereThereIsNoLevel) {
-  PlaceParty(3, 1, 992, 160);  // east of column 3 and south of row 1 there is nothing
-  Frames(1);
-  Press(KEY_RIGHT);
-  EXPECT_EQ(Party(ScreenColumn), 3);
-  EXPECT_EQ(Party(PartyX), 992);
-  PlaceParty(3, 1, 160, 576);
-  Frames(1);
-  Press(KEY_DOWN);
-  EXPECT_EQ(Party(ScreenRow), 1);
-  EXPECT_EQ(Party(PartyY), 576);
-  EXPECT_EQ(Party(StepCount), 0);
+TEST_F(MovementTest, CrossingAnEdgeEntersTheNeighbourAtTheOppositeEdgeWhereThereIsOne) {
+  // Level 1 is column 3, row 1; level 2 lies west of it and level 6 north;
+  // east and south of it there is nothing.
+  struct Place {
+    int column, row, x, y;
+  };
+  const struct {
+    Place from;
+    int key;
+    Place to;
+    int level;
+  } cases[] = {
+      {{3, 1, 0, 160}, KEY_LEFT, {2, 1, 992, 160}, 2},    {{2, 1, 992, 160}, KEY_RIGHT, {3, 1, 0, 160}, 1},
+      {{3, 1, 416, 0}, KEY_UP, {3, 2, 416, 576}, 6},      {{3, 2, 416, 576}, KEY_DOWN, {3, 1, 416, 0}, 1},
+      {{3, 1, 992, 160}, KEY_RIGHT, {3, 1, 992, 160}, 1}, {{3, 1, 160, 576}, KEY_DOWN, {3, 1, 160, 576}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "from " << c.from.column << "," << c.from.row << " key " << c.key);
+    PlaceParty(c.from.column, c.from.row, c.from.x, c.from.y);
+    Frames(1);
+    const int steps = Party(StepCount);
+    Press(c.key);
+    EXPECT_EQ(Party(ScreenColumn), c.to.column);
+    EXPECT_EQ(Party(ScreenRow), c.to.row);
+    EXPECT_EQ(Party(PartyX), c.to.x);
+    EXPECT_EQ(Party(PartyY), c.to.y);
+    EXPECT_EQ(g().CurrentLevel, c.level);
+    // A refused step is no step.
+    EXPECT_EQ(Party(StepCount) == steps, c.to.column == c.from.column && c.to.row == c.from.row);
+  }
 }
 
 TEST_F(MovementTest, SixStepsOrOneRestAdvanceTheClock) {

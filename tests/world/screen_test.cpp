@@ -15,11 +15,6 @@ class ScreenTest : public WorldTest {
     NewGame();
     PlaceParty(3, 1, 512, 288);
   }
-  void SeeAll(bool seen) {
-    for (auto& column : g().ExploredMap[3][1]) {
-      for (int& cell : column) cell = seen ? 1 : 0;
-    }
-  }
 };
 
 TEST_F(ScreenTest, EmptySlotsAreSkippedAndOnlyTwoTeleportersCount) {
@@ -54,7 +49,7 @@ TEST_F(ScreenTest, SmallTilesHideInTheFogAndLargeOnesDoNot) {
   PutTile(3, 1, KIND_OBSTACLE, 2, 288, 64, 32);     // a small one, seen
   PutTile(3, 1, KIND_FLOOR, IMAGE_CHEST, 320, 64, 32);
   BuildScreen(g(), 3, 1);
-  SeeAll(false);
+  SeeScreen(3, 1, false);
   g().ExploredMap[3][1][9][2] = 1;
   g().ExploredMap[3][1][10][2] = 1;
   platform.Cls();

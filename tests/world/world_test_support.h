@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -115,6 +116,12 @@ class WorldTest : public ::testing::Test {
     g().ScreenReady = 0;
   }
 
+  // Marks every cell of a screen seen or unseen.
+  void SeeScreen(int column, int row, bool seen) {
+    for (auto& cells : g().ExploredMap[column][row])
+      std::fill(std::begin(cells), std::end(cells), seen ? 1 : 0);
+  }
+
   void Frames(int n = 1) {
     for (int i = 0; i < n; ++i) {
       platform.ClearTextTrace();
@@ -125,20 +132,14 @@ class WorldTest : public ::testing::Test {
     }
   }
 
-  // A key down for one frame and up for the next.
+  // A key or button down for one frame and up for the next.
   void Press(int code) {
-    platform.ScriptKey(code, true);
-    Frames(1);
-    platform.ScriptKey(code, false);
-    Frames(1);
+    HoldKey(
+        platform, code, [&] { Frames(); }, [&] { Frames(); });
   }
-
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    platform.ScriptMouse(x, y);
-    platform.ScriptButton(button, true);
-    Frames(1);
-    platform.ScriptButton(button, false);
-    Frames(1);
+    ClickAt(
+        platform, x, y, button, [&] { Frames(); }, [&] { Frames(); });
   }
 
   // The last frame's draws of one picture, on the screen or into a render
