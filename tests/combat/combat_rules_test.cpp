@@ -18,6 +18,11 @@ class CombatRulesTest : public CombatTest {
  protected:
   void SetUp() override { Fight(2); }  // Magmor: 5-7 damage, 30 health
   void Seed(std::initializer_list<Roll> rolls) { SeedRandom(g(), SeedForRolls(rolls)); }
+  // The monster strikes with its rolls coming out as listed.
+  void MonsterAttackWith(std::initializer_list<Roll> rolls) {
+    Seed(rolls);
+    MonsterAttack(g());
+  }
   int Condition(int h, int slot) { return g().HeroEquipment[h][slot][2]; }
 };
 
@@ -206,16 +211,14 @@ TEST_F(CombatRulesTest, BlocksCountAndActiveBlockingTriplesTheChance) {
   int* s = Hero(1);
 
   // A miss counts in neither.
-  Seed({{1, 100, 86}, {1, 2, 1}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 86}, {1, 2, 1}});
   EXPECT_EQ(s[hero::BlockAttempts], 0);
   EXPECT_EQ(g().CombatTurn, RESOLVE_MONSTER);
 
   // Blocking: 96 holds, 97 does not.
   g().HeroBlocking[1] = 1;
   const int condition = Condition(1, CATEGORY_SHIELD);
-  Seed({{1, 100, 85}, {1, 2, 1}, {1, 100, 96}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 85}, {1, 2, 1}, {1, 100, 96}});
   EXPECT_EQ(s[hero::BlockAttempts], 1);
   EXPECT_EQ(s[hero::Blocks], 1);
   EXPECT_EQ(g().HitMarks[2], 3);
@@ -223,8 +226,7 @@ TEST_F(CombatRulesTest, BlocksCountAndActiveBlockingTriplesTheChance) {
   EXPECT_EQ(Condition(1, CATEGORY_SHIELD), condition - 1);
   EXPECT_EQ(s[hero::DamageTaken], 0);
 
-  Seed({{1, 100, 85}, {1, 2, 1}, {1, 100, 97}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 85}, {1, 2, 1}, {1, 100, 97}});
   EXPECT_EQ(s[hero::BlockAttempts], 2);
   EXPECT_EQ(s[hero::Blocks], 1);
   EXPECT_EQ(g().HitMarks[2], 1);
@@ -233,8 +235,7 @@ TEST_F(CombatRulesTest, BlocksCountAndActiveBlockingTriplesTheChance) {
 
   // Without raising the shield the chance is the plain 32.
   g().HeroBlocking[1] = 0;
-  Seed({{1, 100, 85}, {1, 2, 1}, {1, 100, 33}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 85}, {1, 2, 1}, {1, 100, 33}});
   EXPECT_EQ(s[hero::Blocks], 1);
 }
 
@@ -246,8 +247,7 @@ TEST_F(CombatRulesTest, AmuletsProtectionAndArmourSoftenTheBlow) {
   Equip(1, CATEGORY_ARMOUR, 1);
   Equip(1, CATEGORY_HELM, 1);
   const int armour = Condition(1, CATEGORY_ARMOUR), helm = Condition(1, CATEGORY_HELM);
-  Seed({{1, 100, 1}, {1, 2, 1}, {5, 7, 7}, {0, 1, 1}, {0, 1, 0}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {5, 7, 7}, {0, 1, 1}, {0, 1, 0}});
   EXPECT_EQ(s[hero::Health], 20 - 3);
   EXPECT_EQ(s[hero::DamageTaken], 3);
   EXPECT_EQ(g().DamageShown, 3);
@@ -260,15 +260,12 @@ TEST_F(CombatRulesTest, AmuletsProtectionAndArmourSoftenTheBlow) {
   Equip(1, CATEGORY_AMULET, SAPPHIRE_AMULET);
   s[hero::Health] = 20;
   s[hero::Protection] = 0;
-  Seed({{1, 100, 1}, {1, 2, 1}, {3, 5, 3}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {3, 5, 3}});
   EXPECT_EQ(s[hero::Health], 19);
   s[hero::Protection] = 50;
-  Seed({{1, 100, 1}, {1, 2, 1}, {3, 5, 3}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {3, 5, 3}});
   EXPECT_EQ(s[hero::Health], 19);
-  Seed({{1, 100, 1}, {1, 2, 1}, {3, 5, 5}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {3, 5, 5}});
   EXPECT_EQ(s[hero::Health], 18);  // 5 - 2 = 3, less trunc(1.5 + 0.5)
 }
 
@@ -276,8 +273,7 @@ TEST_F(CombatRulesTest, BurnsAndSpikesHurtTheMonsterWithoutAKill) {
   int* s = Hero(1);
   Equip(1, CATEGORY_AMULET, GOLDEN_AMULET);
   g().MonsterHealth = 40;
-  Seed({{1, 100, 1}, {1, 2, 1}, {5, 7, 5}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {5, 7, 5}});
   EXPECT_EQ(g().MonsterHealth, 0);
   EXPECT_EQ(s[hero::DamageDealt], 40);
   EXPECT_EQ(g().HitMarks[1], HURT_BY_BLOW);
@@ -288,8 +284,7 @@ TEST_F(CombatRulesTest, BurnsAndSpikesHurtTheMonsterWithoutAKill) {
   Equip(1, CATEGORY_SHIELD, SPIKE_SHIELD);
   s[hero::Blocking] = 24;
   g().MonsterHealth = 30;
-  Seed({{1, 100, 1}, {1, 2, 1}, {1, 100, 1}});
-  MonsterAttack(g());
+  MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {1, 100, 1}});
   EXPECT_EQ(g().MonsterHealth, -20);
   EXPECT_EQ(s[hero::DamageDealt], 40 + 50);
   EXPECT_EQ(g().HitMarks[2], 3);

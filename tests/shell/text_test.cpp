@@ -38,7 +38,7 @@ TEST_F(TextTest, EmptyTextDrawsNothingAndUnknownCharactersAdvanceLikeASpace) {
   EXPECT_EQ(platform.draws[1].frame, 1);
 }
 
-TEST_F(TextTest, WrapBreaksAtSpacesAndStopsAfterFiveLines) {
+TEST_F(TextTest, WrapBreaksAtSpacesStopsAfterFiveLinesAndNeverCutsAWord) {
   WrapText(shell, 70, "AAA BBB CCC");
   // Quarter widths: A 11, B 9, C 9, space 6: "AAA BBB" is 66 wide.
   EXPECT_EQ(shell.WrapLines[1], "AAA BBB");
@@ -50,6 +50,9 @@ TEST_F(TextTest, WrapBreaksAtSpacesAndStopsAfterFiveLines) {
   WrapText(shell, 100, longText);  // "WORD WORD" is 96 wide
   for (int line = 1; line <= 5; ++line) EXPECT_FALSE(shell.WrapLines[line].empty()) << line;
   EXPECT_EQ(shell.WrapLines[1], "WORD WORD");
+  // A word wider than the line leaves every line empty.
+  WrapText(shell, 30, "ABCDEFGHIJ");
+  for (int line = 1; line <= 5; ++line) EXPECT_EQ(shell.WrapLines[line], "") << line;
 }
 
 TEST_F(TextTest, TheLongestAreaIntroductionFitsTheFourLinesOfTheSpeechBox) {
@@ -60,11 +63,6 @@ TEST_F(TextTest, TheLongestAreaIntroductionFitsTheFourLinesOfTheSpeechBox) {
            "suddenly notice that the way back has been sealed. You are on your own now.");
   EXPECT_EQ(shell.WrapLines[5], "");
   EXPECT_EQ(shell.WrapLines[4].substr(shell.WrapLines[4].size() - 4), "now.");
-}
-
-TEST_F(TextTest, WordWiderThanTheLineLeavesEmptyLines) {
-  WrapText(shell, 30, "ABCDEFGHIJ");
-  for (int line = 1; line <= 5; ++line) EXPECT_EQ(shell.WrapLines[line], "") << line;
 }
 
 TEST_F(TextTest, TimedMessageFadesOverAHundredFrames) {
