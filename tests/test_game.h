@@ -83,11 +83,14 @@ void ClickAt(Platform& p, int x, int y, int button, Frame&& frame, After&& after
   after();
 }
 
+// How often a text was drawn since the platform's trace was last cleared.
+inline int TextCount(const Platform& platform, std::string_view text) {
+  int n = 0;
+  for (const auto& t : platform.TextTrace()) n += t.text == text;
+  return n;
+}
 inline bool TextDrawn(const Platform& platform, std::string_view text) {
-  for (const auto& t : platform.TextTrace()) {
-    if (t.text == text) return true;
-  }
-  return false;
+  return TextCount(platform, text) > 0;
 }
 
 }  // namespace vv::test

@@ -185,9 +185,7 @@ TEST_F(CreationTest, TheSpecialHeroIsAFixedFighterWithoutControls) {
   Click(16 + 136 + 50, 650);  // REROLL
   EXPECT_EQ(Attributes(1), (std::array<int, 4>{10, 10, 1, 10}));
   Frame();
-  int rerolls = 0;
-  for (const auto& t : platform.TextTrace()) rerolls += t.text == "REROLL";
-  EXPECT_EQ(rerolls, 1);  // hero 2's only: the special hero has none
+  EXPECT_EQ(test::TextCount(platform, "REROLL"), 1);  // hero 2's only: the special hero has none
   // Hero 2 rerolling leaves the special hero as he is.
   const auto before = Attributes(2);
   for (int i = 0; i < 3 && Attributes(2) == before; ++i) Click(528 + 136 + 50, 650);

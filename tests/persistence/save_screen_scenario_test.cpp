@@ -48,11 +48,7 @@ class SaveScreenScenario : public ::testing::Test {
   void Run(const std::string& script) { RunScript(*session, script); }
 
   bool Drawn(std::string_view text) { return TextDrawn(g().platform, text); }
-  int DrawnCount(std::string_view text) {
-    int n = 0;
-    for (const auto& t : g().platform.TextTrace()) n += t.text == text;
-    return n;
-  }
+  int DrawnCount(std::string_view text) { return TextCount(g().platform, text); }
 
   // The mid-adventure party, on the exploration screen.
   void PlayMidAdventure() {

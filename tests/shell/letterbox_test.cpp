@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vv {
 namespace {
 
@@ -23,10 +25,8 @@ TEST(LetterboxTest, TheWholeCanvasShowsCentredInEveryOutput) {
   };
   for (const Case& c : cases) {
     const Letterbox got = FitCanvas(1024, 768, c.ow, c.oh);
-    EXPECT_EQ(got.x, c.want.x) << c.ow << "x" << c.oh;
-    EXPECT_EQ(got.y, c.want.y) << c.ow << "x" << c.oh;
-    EXPECT_EQ(got.w, c.want.w) << c.ow << "x" << c.oh;
-    EXPECT_EQ(got.h, c.want.h) << c.ow << "x" << c.oh;
+    EXPECT_EQ(std::tie(got.x, got.y, got.w, got.h), std::tie(c.want.x, c.want.y, c.want.w, c.want.h))
+        << c.ow << "x" << c.oh;
     EXPECT_LE(got.x + got.w, c.ow);
     EXPECT_LE(got.y + got.h, c.oh);
   }
@@ -61,8 +61,7 @@ TEST(LetterboxTest, TheMouseLandsOnTheCanvasPixelUnderItOrTheNearestEdge) {
   for (const Case& c : cases) {
     int cx = -1, cy = -1;
     WindowPointToCanvas(c.wx, c.wy, c.windowW, c.windowH, c.outputW, c.outputH, 1024, 768, cx, cy);
-    EXPECT_EQ(cx, c.cx) << c.where;
-    EXPECT_EQ(cy, c.cy) << c.where;
+    EXPECT_EQ(std::tie(cx, cy), std::tie(c.cx, c.cy)) << c.where;
   }
 }
 
