@@ -12,6 +12,13 @@
 
 namespace vv::test {
 
+// Starts the session; on failure the result says why.
+inline ::testing::AssertionResult Started(PlaytestSession& session) {
+  std::string error;
+  if (session.Start(error)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << error;
+}
+
 inline void RunScript(PlaytestSession& session, const std::string& script) {
   std::string error;
   std::vector<ScriptCommand> commands;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "audio/music.h"
-#include "session.h"
+#include "playtest_support.h"
 
 namespace vv {
 namespace {
@@ -22,8 +22,7 @@ int ModulesLoaded(Platform& player) {
 
 TEST(MusicScenarioTest, TitleAreaAndBattleTracksOnTheRealPlayer) {
   PlaytestSession session(PlaytestOptions{});
-  std::string error;
-  ASSERT_TRUE(session.Start(error)) << error;
+  ASSERT_TRUE(test::Started(session));
   Game& game = session.game();
   Platform& player = session.platform();
   ASSERT_TRUE(session.Frames(3));

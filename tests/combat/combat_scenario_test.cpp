@@ -8,7 +8,7 @@
 #include "combat/monster_database.h"
 #include "game/game_setup.h"
 #include "party/hero_record.h"
-#include "session.h"
+#include "playtest_support.h"
 #include "test_game.h"
 #include "world/exploration.h"
 
@@ -17,10 +17,7 @@ namespace {
 
 class CombatScenarioTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string error;
-    ASSERT_TRUE(session.Start(error)) << error;
-  }
+  void SetUp() override { ASSERT_TRUE(test::Started(session)); }
   Game& g() { return session.game(); }
 
   // A new game on the first screen: a Fighter and a Sorcerer of the given

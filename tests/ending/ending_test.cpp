@@ -146,8 +146,7 @@ TEST_F(EndingTest, TheStoryFitsTheScreen) {
 // platform: the title music comes back, and Escape takes the player home.
 TEST(EndingScenario, FromTheFinalBattleBackToTheTitle) {
   PlaytestSession session{PlaytestOptions{}};
-  std::string error;
-  ASSERT_TRUE(session.Start(error)) << error;
+  ASSERT_TRUE(test::Started(session));
   Game& g = session.game();
   auto run = [&](const std::string& script) { test::RunScript(session, script); };
 

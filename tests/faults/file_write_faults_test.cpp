@@ -76,8 +76,7 @@ constexpr WriteStep STEPS[] = {WriteStep::Open,  WriteStep::Write,  WriteStep::S
 class FileWriteFaults : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string error;
-    ASSERT_TRUE(session.Start(error)) << error;
+    ASSERT_TRUE(test::Started(session));
     test::MakeMidAdventure(g());
     dir = g().DataDir;
   }

@@ -18,8 +18,7 @@ bool Drawn(const Game& game, std::string_view text) {
 
 TEST(NewGameScenario, TitleOptionsCreationGameAndSheet) {
   PlaytestSession session(PlaytestOptions{});
-  std::string error;
-  ASSERT_TRUE(session.Start(error)) << error;
+  ASSERT_TRUE(test::Started(session));
   Game& game = session.game();
   auto run = [&](const std::string& script) { test::RunScript(session, script); };
 

@@ -38,8 +38,7 @@ class SaveScreenScenario : public ::testing::Test {
     PlaytestOptions options;
     options.dataDir = dir / "data";
     session = std::make_unique<PlaytestSession>(options);
-    std::string error;
-    ASSERT_TRUE(session->Start(error)) << error;
+    ASSERT_TRUE(Started(*session));
     Run("wait 12\n");
   }
 

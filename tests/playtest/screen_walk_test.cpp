@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "party/party_tables.h"
-#include "session.h"
+#include "playtest_support.h"
 #include "shell/input.h"
 #include "test_game.h"
 
@@ -22,8 +22,7 @@ constexpr int ROW_NEW_GAME = 1, ROW_CONTINUE = 2, ROW_SAVE = 3, ROW_LOAD = 4, RO
 class ScreenWalkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string error;
-    ASSERT_TRUE(session.Start(error)) << error;
+    ASSERT_TRUE(test::Started(session));
     SeedRandom(g(), 7);
     Settle();
   }
