@@ -146,11 +146,7 @@ void RadialLight(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb c,
   cairo_pattern_add_color_stop_rgba(g, 0, c.r / 255, c.g / 255, c.b / 255, alpha);
   cairo_pattern_add_color_stop_rgba(g, 0.35, c.r / 255, c.g / 255, c.b / 255, midAlpha);
   cairo_pattern_add_color_stop_rgba(g, 1, c.r / 255, c.g / 255, c.b / 255, 0);
-  cairo_new_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillDisc(cr, g, 0, 0, 1);
   cairo_restore(cr);
 }
 

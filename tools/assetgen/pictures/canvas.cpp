@@ -283,16 +283,20 @@ void Line(cairo_t* cr, double x1, double y1, double x2, double y2, Rgb c, double
   cairo_stroke(cr);
 }
 
+void FillDisc(cairo_t* cr, cairo_pattern_t* pattern, double cx, double cy, double r) {
+  cairo_new_path(cr);
+  cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+  cairo_set_source(cr, pattern);
+  cairo_fill(cr);
+  cairo_pattern_destroy(pattern);
+}
+
 void Glow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha) {
   cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
   cairo_pattern_add_color_stop_rgba(g, 0, c.r / 255, c.g / 255, c.b / 255, alpha);
   cairo_pattern_add_color_stop_rgba(g, 0.4, c.r / 255, c.g / 255, c.b / 255, alpha * 0.45);
   cairo_pattern_add_color_stop_rgba(g, 1, c.r / 255, c.g / 255, c.b / 255, 0);
-  cairo_new_path(cr);
-  cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillDisc(cr, g, cx, cy, radius);
 }
 
 void GroundShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
@@ -303,11 +307,7 @@ void GroundShadow(cairo_t* cr, double cx, double cy, double rx, double ry, doubl
   cairo_pattern_add_color_stop_rgba(g, 0, 0.05, 0.04, 0.08, alpha);
   cairo_pattern_add_color_stop_rgba(g, 0.7, 0.05, 0.04, 0.08, alpha * 0.7);
   cairo_pattern_add_color_stop_rgba(g, 1, 0.05, 0.04, 0.08, 0);
-  cairo_new_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillDisc(cr, g, 0, 0, 1);
   cairo_restore(cr);
 }
 

@@ -85,6 +85,8 @@ void Cel(cairo_t* cr, const PathFn& path, Rgb base, const CelStyle& style = {});
 void Fill(cairo_t* cr, const PathFn& path, Rgb c, double alpha = 1.0);
 void Stroke(cairo_t* cr, const PathFn& path, Rgb c, double width, double alpha = 1.0);
 void Line(cairo_t* cr, double x1, double y1, double x2, double y2, Rgb c, double width, double alpha = 1.0);
+// Fills the disc at (cx, cy) of radius r with `pattern`, then releases it.
+void FillDisc(cairo_t* cr, cairo_pattern_t* pattern, double cx, double cy, double r);
 // A radial glow (for light sources): colour at the centre fading to nothing.
 void Glow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha);
 // Soft drop shadow ellipse under objects standing on the ground.

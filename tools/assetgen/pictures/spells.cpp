@@ -24,11 +24,7 @@ void Light(cairo_t* cr, double cx, double cy, double r, Rgb core, Rgb mid, doubl
   cairo_pattern_add_color_stop_rgba(g, 0.25, mid.r / 255, mid.g / 255, mid.b / 255, alpha * 0.85);
   cairo_pattern_add_color_stop_rgba(g, 0.6, mid.r / 255, mid.g / 255, mid.b / 255, alpha * 0.3);
   cairo_pattern_add_color_stop_rgba(g, 1, mid.r / 255, mid.g / 255, mid.b / 255, 0);
-  cairo_new_path(cr);
-  cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillDisc(cr, g, cx, cy, r);
 }
 
 // A tapered streak from its faint tail to its bright head.
