@@ -40,5 +40,16 @@ TEST(BotExplorer, RemembersTeleportersAndTheEdgeItCameInBy) {
   }
 }
 
+TEST(BotExplorer, FindsAWayOnlyOverCellsItStoodOn) {
+  Explorer e;
+  for (int x = 5; x < 8; ++x) {
+    e.Toward(2, x, 5, x + 1, 5, -1, -1);
+    e.Observe(2, x + 1, 5);
+  }
+  EXPECT_EQ(e.Toward(2, 8, 5, 5, 5, -1, -1), LEFT);
+  EXPECT_EQ(e.Toward(2, 8, 5, 5, 5, 6, 5), -1) << "walked around through cells never seen";
+  EXPECT_EQ(e.Toward(2, 8, 5, 8, 6, -1, -1), DOWN);
+}
+
 }  // namespace
 }  // namespace vv::bot

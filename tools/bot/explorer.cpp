@@ -9,62 +9,93 @@ namespace {
 constexpr int DX[4] = {-1, 0, 1, 0};
 constexpr int DY[4] = {0, -1, 0, 1};  // the screen's y grows downwards
 
+// Breadth first from `start` over the cells of a w x h grid (x * h + y),
+// never onto `avoid`. `visit(cell, arrow)` is called for each cell reached,
+// with the first arrow of the way to it, and says whether the search goes on
+// through the cell, passes it by, or ends there. Returns that first arrow of
+// the cell it ended at, or -1.
+enum class Visit { PASS, ENTER, STOP };
+template <class F>
+int Search(int w, int h, int start, int avoid, F visit) {
+  std::vector<int> firstStep(static_cast<std::size_t>(w * h), -1);
+  std::deque<int> queue{start};
+  firstStep[static_cast<std::size_t>(start)] = 4;
+  while (!queue.empty()) {
+    const int at = queue.front();
+    queue.pop_front();
+    for (int d = 0; d < 4; ++d) {
+      const int nx = at / h + DX[d], ny = at % h + DY[d], next = nx * h + ny;
+      if (nx < 0 || ny < 0 || nx >= w || ny >= h || next == avoid) continue;
+      int& first = firstStep[static_cast<std::size_t>(next)];
+      if (first != -1) continue;
+      first = firstStep[static_cast<std::size_t>(at)] == 4 ? d : firstStep[static_cast<std::size_t>(at)];
+      const Visit v = visit(next, first);
+      if (v == Visit::STOP) return first;
+      if (v == Visit::ENTER) queue.push_back(next);
+    }
+  }
+  return -1;
+}
+
 }  // namespace
 
 int Explorer::NextMove(int level, int x, int y, int avoidX, int avoidY, bool edgesLast) {
   Level& l = levels_[level];
   auto& g = l.cells;
-  const int sx = x + 1, sy = y + 1;
-  g[sx][sy] = FREE;
-  // Breadth first over free cells: the first step of the path to the
-  // nearest unknown cell, or else to the best known way on.
-  std::vector<int> firstStep(W * H, -1);
-  std::deque<int> queue{sx * H + sy};
-  firstStep[sx * H + sy] = 4;
-  std::vector<int> ways[3];
-  int edge = -1;
-  while (!queue.empty()) {
-    const int at = queue.front();
-    queue.pop_front();
-    const int cx = at / H, cy = at % H;
-    for (int d = 0; d < 4; ++d) {
-      const int nx = cx + DX[d], ny = cy + DY[d];
-      if (nx < 0 || ny < 0 || nx >= W || ny >= H || firstStep[nx * H + ny] != -1) continue;
-      if (nx == avoidX + 1 && ny == avoidY + 1) continue;
-      const int step = firstStep[at] == 4 ? d : firstStep[at];
-      firstStep[nx * H + ny] = step;
-      const char c = g[nx][ny];
-      if (c == UNKNOWN && edgesLast && (nx == 0 || ny == 0 || nx == W - 1 || ny == H - 1)) {
-        // An edge not tried yet: only once the screen itself holds nothing new.
-        if (edge < 0) edge = nx * H + ny;
-        continue;
-      }
-      if (c == UNKNOWN) {
-        fromLevel_ = level, fromX = x, fromY = y, toX = nx - 1, toY = ny - 1, pending_ = true;
-        exploring_ = true;
-        leadsTo_ = 0;
-        return step;
-      }
-      if (c == EXIT) ways[l.leadsTo[nx][ny] > level ? 0 : 2].push_back(nx * H + ny);
-      if (c == TELEPORT) ways[1].push_back(nx * H + ny);
-      if (c == FREE) queue.push_back(nx * H + ny);
+  g[x + 1][y + 1] = FREE;
+  // The first step of the path to the nearest unknown cell, or else to the
+  // best known way on.
+  std::vector<std::pair<int, int>> ways[3];  // cell and first arrow
+  std::pair<int, int> edge{-1, -1};
+  int unknown = -1;
+  const int avoid = avoidX < 0 ? -1 : (avoidX + 1) * H + avoidY + 1;
+  const int step = Search(W, H, (x + 1) * H + y + 1, avoid, [&](int cell, int first) {
+    const int nx = cell / H, ny = cell % H;
+    const char c = g[nx][ny];
+    if (c == UNKNOWN && edgesLast && (nx == 0 || ny == 0 || nx == W - 1 || ny == H - 1)) {
+      // An edge not tried yet: only once the screen itself holds nothing new.
+      if (edge.first < 0) edge = {cell, first};
+      return Visit::PASS;
     }
-  }
-  if (edge >= 0) {
-    fromLevel_ = level, fromX = x, fromY = y, toX = edge / H - 1, toY = edge % H - 1, pending_ = true;
+    if (c == UNKNOWN) {
+      unknown = cell;
+      return Visit::STOP;
+    }
+    if (c == EXIT) ways[l.leadsTo[nx][ny] > level ? 0 : 2].emplace_back(cell, first);
+    if (c == TELEPORT) ways[1].emplace_back(cell, first);
+    return c == FREE ? Visit::ENTER : Visit::PASS;
+  });
+  const auto head = [&](int cell) {
+    fromLevel_ = level, fromX = x, fromY = y, toX = cell / H - 1, toY = cell % H - 1, pending_ = true;
+  };
+  if (unknown >= 0 || edge.first >= 0) {
+    head(unknown >= 0 ? unknown : edge.first);
     exploring_ = true;
-    leadsTo_ = -1;
-    return firstStep[edge];
+    leadsTo_ = unknown >= 0 ? 0 : -1;
+    return unknown >= 0 ? step : edge.second;
   }
   exploring_ = false;
-  for (const std::vector<int>& best : ways) {
+  for (const auto& best : ways) {
     if (best.empty()) continue;
-    const int target = best[static_cast<std::size_t>(l.turn++) % best.size()];
-    fromLevel_ = level, fromX = x, fromY = y, toX = target / H - 1, toY = target % H - 1, pending_ = true;
+    const auto [target, first] = best[static_cast<std::size_t>(l.turn++) % best.size()];
+    head(target);
     leadsTo_ = g[toX + 1][toY + 1] == EXIT ? l.leadsTo[toX + 1][toY + 1] : 0;
-    return firstStep[target];
+    return first;
   }
   return -1;
+}
+
+int Explorer::Toward(int level, int x, int y, int tx, int ty, int avoidX, int avoidY) {
+  const auto& g = levels_[level].cells;
+  const int target = (tx + 1) * H + ty + 1;
+  const int step = Search(W, H, (x + 1) * H + y + 1, (avoidX + 1) * H + avoidY + 1, [&](int cell, int) {
+    const int nx = cell / H, ny = cell % H;
+    if (cell == target) return Visit::STOP;
+    const bool inside = nx > 0 && ny > 0 && nx < W - 1 && ny < H - 1;
+    return inside && g[nx][ny] == FREE ? Visit::ENTER : Visit::PASS;
+  });
+  if (step >= 0) fromLevel_ = level, fromX = x, fromY = y, toX = tx, toY = ty, pending_ = true;
+  return step;
 }
 
 void Explorer::Observe(int level, int x, int y) {

@@ -19,6 +19,9 @@ class Explorer {
   // Edges not tried yet wait until the screen holds nothing else new when
   // `edgesLast`.
   int NextMove(int level, int x, int y, int avoidX = -1, int avoidY = -1, bool edgesLast = true);
+  // The first arrow of the shortest way over cells stood on from (x, y) to
+  // (tx, ty), never through (avoidX, avoidY); -1 when none is known.
+  int Toward(int level, int x, int y, int tx, int ty, int avoidX, int avoidY);
   // Where the party stands after the last move.
   void Observe(int level, int x, int y);
   // The party was carried off by something else than a move (a loaded game).

@@ -22,6 +22,7 @@ enum HeroField {
   DAMAGE_MIN = 9,
   DAMAGE_MAX = 10,
   ATTACK_DELAY = 11,
+  PROTECTION = 12,
   BLOCKING = 13,
   MAX_HEALTH = 14,
   SPELL = 19,
@@ -40,7 +41,7 @@ constexpr int PORTRAIT_X[3] = {0, 80, 289}, BAR_Y = 692, EXIT_X = 944, DROP_X = 
 constexpr int YES_X = 488, NO_X = 536, DIALOG_Y = 431;
 constexpr int SLOT_MIDDLE[6][2] = {{0, 0}, {100, 340}, {400, 360}, {420, 130}, {234, 70}, {155, 165}};
 constexpr int MENU_X = 512, MENU_SAVE_Y = 393, MENU_LOAD_Y = 483;
-constexpr int PORTAL_X = 9, PORTAL_Y = 9, PORTAL_LEVEL = 15, LAST_LEVEL = 15;
+constexpr int PORTAL_X = 9, PORTAL_Y = 9, PORTAL_LEVEL = 15, LAST_LEVEL = 15, LAST_MONSTER = 16;
 
 // The cast speed and weapon speed words, as delays a player would guess.
 int DelayOfWord(const std::string& w) {
@@ -132,6 +133,11 @@ class Player {
   bool FreeSpot(const View& v, int w, int h, int& column, int& row) const;
   int Owned(const View& v) const;
   int Threat(int monster) const;
+  bool BoostHelps(const View& v, int hero, int potion) const;
+  // The hero level both heroes reach before the party enters `level` (16:
+  // before the portal).
+  int ReadyLevel(int level) const { return std::min(30, level + options_.grind - 1 + level * level / 16); }
+  void Camp(const View& v, int x, int y);
   bool InventoryWork(const View& v, int hero) const;
   bool Hurt(const View& v, int hero, double share) const {
     return v.Hero(hero, HEALTH) < v.Hero(hero, MAX_HEALTH) * share;
@@ -156,6 +162,8 @@ class Player {
   int lootHero_ = 0;          // the hero whose inventory a taken loot item goes to
   int inventorySteps_ = 0;    // actions on this visit to the inventory
   bool drinkBoosts_ = false;  // before the last battle
+  bool camp_ = false;         // the last level is seen: wait beside the portal
+  bool portalSaved_ = false;  // the quicksave stands beside the portal, boosts drunk
   bool inBattle_ = false;
   int battlesSinceSave_ = 0;
   int savedLevel_ = 0;  // the deepest level a slot save was made on
@@ -258,7 +266,9 @@ double Player::Score(const View& v, int hero, int category, int number) const {
     case SHIELD:
       return n.secondary + 0.5 * n.primary + (number == 8 ? 8 : 0);  // the spiked one hurts back
     case AMULET: {
-      static const double rank[6] = {0, 3, 4, 3.5, 1, 5};
+      // The eye of Kaltias makes every blow of the game count; the last
+      // battle is won by blows, not by resting.
+      static const double rank[6] = {0, 3, 2.5, 5, 1, 4};
       return number >= 1 && number <= 5 ? rank[number] : 0;
     }
     default:
@@ -352,6 +362,16 @@ int Player::Threat(int monster) const {
   return guess;
 }
 
+// Before the last battle, each hero drinks what his blows are made of: a
+// sorcerer intelligence, the others strength and dexterity; one of each is
+// enough, and only once both are whole, since resting wears a boost down.
+bool Player::BoostHelps(const View& v, int hero, int potion) const {
+  if (!drinkBoosts_ || potion <= RED_POTION || potion > 4 || Hurt(v, 1, 1.0) || Hurt(v, 2, 1.0)) return false;
+  if (v["HeroTimers"][static_cast<std::size_t>(hero - 1)][static_cast<std::size_t>(potion - 2)].Int(0) > 0)
+    return false;
+  return (potion == 4) == (v.Hero(hero, CLASS) == SORCERER);
+}
+
 // Something to do in the inventory: a better item in the bag for an empty
 // or weaker slot, or a red potion for a badly hurt hero, or the boosts
 // before the last battle.
@@ -359,7 +379,7 @@ bool Player::InventoryWork(const View& v, int hero) const {
   for (const GridItem& g : Grid(v)) {
     if (g.category == POTION) {
       if (g.number == RED_POTION && Hurt(v, hero, RED_POTION_BELOW)) return true;
-      if (g.number > RED_POTION && drinkBoosts_) return true;
+      if (BoostHelps(v, hero, g.number)) return true;
       continue;
     }
     if (Score(v, hero, g.category, g.number) > CurrentScore(v, hero, g.category) + 1e-9) return true;
@@ -435,14 +455,16 @@ void Player::Explore(const View& v) {
     lastSlot_ = (level - 1) % 8 + 1;
     return Key(KEY_ESCAPE);
   }
-  if (battlesSinceSave_ >= 3) {
+  if (battlesSinceSave_ >= 1) {
     battlesSinceSave_ = 0;
     Key(KEY_F5);
     Key(KEY_Y);
     quickSaved_ = true;
+    portalSaved_ = false;
     ++out_.saves;
     return;
   }
+  if (camp_ && level == PORTAL_LEVEL) return Camp(v, x, y);
 
   // The portal waits until everything else on the last level is seen, the
   // heroes are whole and the boosts are drunk.
@@ -462,14 +484,14 @@ void Player::Explore(const View& v) {
                       : direction == 3 ? 1
                                        : 0);
   const bool leaving = nx < 0 || ny < 0 || nx > 31 || ny > 18;
-  if (direction >= 0 && leaving && deeper && level < LAST_LEVEL && weakest < level + options_.grind) {
+  if (direction >= 0 && leaving && deeper && level < LAST_LEVEL && weakest < ReadyLevel(level + 1)) {
     explorer_.Forget();
     return Key(KEY_SPACE);
   }
   if (holdPortal && !explorer_.Exploring()) {
     explorer_.Forget();
-    drinkBoosts_ = true;
-    Trace("ready for the portal");
+    camp_ = true;
+    Trace("the last level is seen: to the portal");
     return;
   }
   if (direction < 0) {
@@ -479,6 +501,46 @@ void Player::Explore(const View& v) {
   }
   inventoryVisits_ = 0;
   Key(ARROWS[direction]);
+}
+
+// Beside the portal: grow to the last level the budget allows, drink the
+// boosts, save, and step in. A lost last battle loads that save and steps in
+// again at once.
+void Player::Camp(const View& v, int x, int y) {
+  const int level = PORTAL_LEVEL;
+  if (std::abs(x - PORTAL_X) + std::abs(y - PORTAL_Y) != 1) {
+    int best = -1;
+    for (int d = 0; d < 4 && best < 0; ++d) {
+      static constexpr int dx[4] = {-1, 0, 1, 0}, dy[4] = {0, -1, 0, 1};
+      best = explorer_.Toward(level, x, y, PORTAL_X + dx[d], PORTAL_Y + dy[d], PORTAL_X, PORTAL_Y);
+    }
+    if (best < 0) {
+      // No known way to the portal's side: explore on toward it.
+      camp_ = false, drinkBoosts_ = true;
+      return;
+    }
+    return Key(ARROWS[best]);
+  }
+  // Vorgash's blow, 85 to 100, must not fell a hero in two: that takes 60
+  // percent of protection, found on this level's monsters.
+  const long long weakest = std::min(v.Hero(1, LEVEL), v.Hero(2, LEVEL));
+  const long long guarded = std::min(v.Hero(1, PROTECTION), v.Hero(2, PROTECTION));
+  const bool budget = out_.reloads < options_.maxReloads / 2 && out_.frames < options_.frameLimit * 3 / 4;
+  if ((weakest < ReadyLevel(LAST_LEVEL + 1) || guarded < 60) && budget) return Key(KEY_SPACE);
+  if (!drinkBoosts_) {
+    drinkBoosts_ = true;
+    return Frames(1);  // the boosts are drunk from the inventory next
+  }
+  if (!portalSaved_) {
+    Key(KEY_F5);
+    Key(KEY_Y);
+    quickSaved_ = portalSaved_ = true;
+    ++out_.saves;
+    Trace("saved beside the portal");
+    return;
+  }
+  const int into = x > PORTAL_X ? 0 : y > PORTAL_Y ? 1 : x < PORTAL_X ? 2 : 3;
+  Key(ARROWS[into]);
 }
 
 // ---------------------------------------------------------------- combat
@@ -513,6 +575,16 @@ int Player::Command(const View& v, int h) {
 
   // A sure blow that ends the battle.
   if (monster <= lightMin) return 'Q';
+  // The last battle cannot be sat out: Vorgash's blow takes most of a
+  // hero's health whatever he does, so both heroes strike as hard as they
+  // can for as long as they stand.
+  if (m == LAST_MONSTER) {
+    if (sorcerer) {
+      const int spell = BestSpell(v, h, health);
+      if (spell > 0) return 'X' + 256 * spell;
+    }
+    return 'A';
+  }
   if (sorcerer && monster <= v.Hero(h, SPELL_MIN) &&
       health > spells_[static_cast<int>(v.Hero(h, SPELL))].drain && v.Hero(h, SPELL) > 0)
     return 'X';
@@ -529,7 +601,7 @@ int Player::Command(const View& v, int h) {
     if (canBlock && otherFights) return 'S';
     if (monster <= hi) return 'A';
     const long long heal = std::max(1LL, static_cast<long long>(v.Hero(h, MAX_HEALTH) * 0.1 + 0.5));
-    if (health + heal > risk) return 'W';
+    if (health + heal > risk && health < v.Hero(h, MAX_HEALTH)) return 'W';
   }
   if (sorcerer) {
     // A spell never misses; pay for it while the blows can be taken.
@@ -672,8 +744,7 @@ void Player::Inventory(const View& v) {
       // The middle of the item's top-left cell lies on the item whatever its size.
       const int mx = 540 + 40 * g.column, my = 60 + 40 * g.row;
       if (g.category == POTION) {
-        if ((g.number == RED_POTION && Hurt(v, hero, RED_POTION_BELOW)) ||
-            (g.number > RED_POTION && drinkBoosts_)) {
+        if ((g.number == RED_POTION && Hurt(v, hero, RED_POTION_BELOW)) || BoostHelps(v, hero, g.number)) {
           // Examine it and drink it from the panel.
           Click(mx, my, MOUSE_RIGHT);
           const int px = std::clamp(mx - 280, 0, 464), py = std::clamp(my - 182, 0, 404);

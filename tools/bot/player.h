@@ -36,7 +36,11 @@ struct PlayOptions {
   // last battle.
   long long frameLimit = 1200000;
   int maxReloads = 600;
-  int grind = 1;             // a new level L is entered once both heroes reach level L + grind - 1
+  // A new level L is entered once both heroes reach level L + grind - 1 +
+  // L * L / 16 (capped at 30): the monsters grow faster than the levels, so
+  // the deeper the level the more the heroes grow first; the portal waits
+  // for level 30.
+  int grind = 1;
   std::string party = "FS";  // the classes asked for: F fighter, R rogue, S sorcerer, ? as rolled
   bool trace = false;
 };
