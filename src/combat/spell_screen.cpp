@@ -43,7 +43,7 @@ void DrawSpellScreen(Game& game) {
   DrawSpellList(game, h);
   DrawSpellDetails(game, h);
   p.SetColor(255, 255, 255);
-  DrawPortraitBar(game, 255, 0, 0);
+  DrawPortraitBar(game, 255, 0, 0, LootOrExitImage(game));
 }
 
 }  // namespace

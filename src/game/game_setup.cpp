@@ -8,6 +8,7 @@
 #include "party/party_module.h"
 #include "persistence/persistence_module.h"
 #include "shell/menus.h"
+#include "shell/options.h"
 #include "world/world_module.h"
 
 namespace vv {
@@ -34,6 +35,9 @@ LoopHooks MakeLoopHooks(Game& game) {
     RunMainMenu(game);
   };
   hooks.screens[SCREEN_OPTIONS] = [&game] { RunOptionsScreen(game); };
+  // Closing the window leaves the options screen as DONE does: the switches
+  // the player changed are kept.
+  hooks.windowClosed[SCREEN_OPTIONS] = [&game] { WriteOptionsFile(game); };
   AddWorldScreens(game, hooks);
   AddItemsScreens(game, hooks);
   AddPartyScreens(game, hooks);

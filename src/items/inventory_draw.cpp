@@ -96,7 +96,7 @@ void DrawBackground(Game& g) {
 void DrawInventoryScreen(Game& g) {
   Platform& p = g.platform;
   DrawBackdrop(g, g.InventoryBackdrop, DrawBackground);
-  DrawPortraitBar(g, 0, 255, 0);
+  DrawPortraitBar(g, 0, 255, 0, LootOrExitImage(g));
   DrawDropButton(g);
   DrawHeroValues(g);
   DrawSlotsAndCells(g);

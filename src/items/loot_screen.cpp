@@ -131,9 +131,8 @@ void DrawLootScreen(Game& g) {
   }
 
   // Leaving here ends the looting, whatever waits on the panels.
-  DrawPortraitBar(g, 100, 50, 0);
+  DrawPortraitBar(g, 100, 50, 0, g.ExitBackImage);
   DrawSpareBox(g);
-  p.DrawImage(g.ExitBackImage, BAR_EXIT_X + 7, BAR_Y + 7);
   DrawItemHelp(g);
   if (const T_Item* held = FindHeldItem(g))
     DrawItemPicture(g, held->Category, held->Number, held->x, held->y);

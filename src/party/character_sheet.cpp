@@ -101,7 +101,7 @@ void DrawSheet(Game& game) {
   Line(game, RIGHT_LABEL_X, RIGHT_VALUE_X, 468, "Block Ratio", Percent(s[hero::BlockRatio]));
   p.SetColor(255, 255, 255);
 
-  DrawPortraitBar(game, 255, 0, 0);
+  DrawPortraitBar(game, 255, 0, 0, LootOrExitImage(game));
   DrawSpareBox(game);
   DrawBarHelp(game);
 }

@@ -95,7 +95,11 @@ void DrawSpareBox(Game& game) {
   p.ResetDrawState();
 }
 
-void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue) {
+int LootOrExitImage(const Game& game) {
+  return game.LootCount > 0 ? game.LootImage : game.ExitBackImage;
+}
+
+void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue, int exitImage) {
   Platform& p = game.platform;
   p.DrawImage(game.LowBarImage, 0, 614);
 
@@ -117,7 +121,7 @@ void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selecte
   }
 
   p.SetColor(255, 255, 255);
-  p.DrawImage(game.LootCount > 0 ? game.LootImage : game.ExitBackImage, BAR_EXIT_X + 7, 635);
+  p.DrawImage(exitImage, BAR_EXIT_X + 7, 635);
   p.ResetDrawState();
 }
 

@@ -26,8 +26,12 @@ BarCommand ReadPortraitBar(Game& game, int shownScreen);
 // Carries a command out: the click, SelectedHero and the switch.
 void FollowBarCommand(Game& game, const BarCommand& command);
 
-// Draws the bar. `selectedTint` colours the shown hero's portrait backing.
-void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue);
+// Draws the bar: the shown hero's portrait backing in the selected tint and
+// `exitImage` in the exit box.
+void DrawPortraitBar(Game& game, int selectedRed, int selectedGreen, int selectedBlue, int exitImage);
+// The exit box of the screens that lead back to a battle's waiting loot:
+// the loot picture while there is loot, else the plain exit.
+int LootOrExitImage(const Game& game);
 // The box in the camp button's place, on screens that have no button for
 // it: an idle frame round an empty backing, so the bar shows no dark hole.
 void DrawSpareBox(Game& game);

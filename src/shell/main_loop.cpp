@@ -3,7 +3,6 @@
 #include <string>
 
 #include "shell/input.h"
-#include "shell/options.h"
 #include "shell/screenshot_key.h"
 #include "shell/text.h"
 
@@ -108,9 +107,9 @@ bool RunFrame(Shell& shell, const LoopHooks& hooks) {
   p.Cls();
 
   if (p.CloseRequested() || shell.QuitRequested) {
-    // Closing the window leaves the options screen as DONE does: the
-    // switches the player changed are kept.
-    if (p.CloseRequested() && shell.GameScreen == SCREEN_OPTIONS) WriteOptionsFile(shell);
+    const int screen = shell.GameScreen;
+    if (p.CloseRequested() && screen >= 0 && screen < SCREEN_COUNT && hooks.windowClosed[screen])
+      hooks.windowClosed[screen]();
     p.ShowSystemPointer(true);
     return false;
   }

@@ -17,6 +17,8 @@ struct LoopHooks {
   std::function<void(int code)> playSound;                  // the frame's sound request
   std::function<void()> updateMusic;
   std::function<void()> drawOverlay;  // after the pointer (debug overlays); may be empty
+  // What a screen keeps when the window is closed on it, by screen number.
+  std::array<std::function<void()>, SCREEN_COUNT> windowClosed;
 };
 
 // Switch at the next loop head, without a fade; this frame is not shown.
