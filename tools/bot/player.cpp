@@ -172,7 +172,7 @@ class Player {
   long long prevHealth_[3] = {0, 0, 0};
   int ledger_ = -1;  // the items the party should own
   int equippedBefore_ = 0;
-  int inventoryVisits_ = 0;  // visits since the last move, so a plan that fails is given up
+  int inventoryVisits_ = 0;  // visits since the last move or battle, so a plan that fails is given up
   bool defeated_ = false;
   int lastLevel_ = 0;
 };
@@ -631,6 +631,8 @@ void Player::Fight(const View& v) {
     ++battlesSinceSave_;
     for (int h = 1; h <= 2; ++h) prevHealth_[h] = v.Hero(h, HEALTH);
     defeated_ = false;
+    // A party that grows by resting in place meets new loot only here.
+    inventoryVisits_ = 0;
   }
   for (const DrawnText& t : v.Texts())
     if (t.y == 4 && !t.text.empty()) monsterNames_[m] = t.text;
