@@ -223,6 +223,10 @@ TEST_F(SoundCodeTest, AFamilyPlaysItsOwnFilesAndNothingPastThem) {
   };
   for (const auto& [code, file] : cases) EXPECT_EQ(Plays(code), file) << "code " << code;
   for (int code : {0, 26, 204, 8014, 10001, 20016, 500002}) EXPECT_EQ(Plays(code), "") << "code " << code;
+  // Every other family plays something.
+  for (int code :
+       {51, 100, 2001, 3001, 4000, 5000, 6000, 7000, 7001, 7002, 9001, 11000, 12001, 13000, 13001, 500000})
+    EXPECT_NE(Plays(code), "") << "code " << code;
 }
 
 // The real player reuses the numbers of freed modules, so count them.

@@ -186,6 +186,10 @@ TEST_F(CreationTest, TheSpecialHeroIsAFixedFighterWithoutControls) {
   const auto before = Attributes(2);
   for (int i = 0; i < 3 && Attributes(2) == before; ++i) Click(528 + 136 + 50, 650);
   EXPECT_NE(Attributes(2), before);
+  // So does hero 2's change of class.
+  const int next = game->CreatedHeroes[2][created::Class] % 3 + 1;
+  Click(528 + 223 + 10, 400);
+  EXPECT_EQ(game->CreatedHeroes[2][created::Class], next);
 
   // A new portrait makes him an ordinary hero with an ordinary name.
   Click(16 + 314 + 30, 250);

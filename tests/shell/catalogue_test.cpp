@@ -85,6 +85,7 @@ class LoadedAssetsTest : public ::testing::Test {
 
 TEST_F(LoadedAssetsTest, UnlistedNamesLoadAsNothing) {
   // Names the catalogue does not list load as handle 0, which draws nothing.
+  EXPECT_EQ(FindCatalogueEntry("data/gfx/tile1_100.png"), nullptr);
   EXPECT_EQ(shell.TileImages[1][100], 0);
   EXPECT_NE(shell.HitSounds[0], 0);  // bare hands have a sound
   EXPECT_EQ(platform.LoadImage("data/gfx/nothing.png", IMAGE_MASKED), 0);

@@ -135,6 +135,7 @@ TEST(KeymapTest, LettersGoByTheLayoutAndSignsByTheirPlace) {
   EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_COMMA, SDLK_SEMICOLON), 188);
   // A layout without Latin letters keeps them where a US keyboard has them.
   EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_A, 0x444), 'A');
+  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE), 27);
 }
 
 TEST(LetterboxTest, TheWholeCanvasShowsCentredInEveryOutput) {
