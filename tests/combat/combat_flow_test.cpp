@@ -233,70 +233,41 @@ TEST_F(CombatFlowTest, ADefeatFrameByFrameWithTheSpecialHerosOwnCry) {
   EXPECT_LE(sounds.front(), SOUND_HERO_DEATH + 3);
 }
 
-class SpellScreenTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    RegisterAssets(platform);
-    platform.SetMaskColor(255, 255, 255);
-    LoadFonts(*game);
-    game->GameScreen = SCREEN_SPELLS;
-    test::MakeTwoHeroes(*game, 5);  // a Sorcerer of level 5 knows three spells
-    game->SelectedHero = 2;
-    UpdateInput(*game);  // keys and buttons count once they have been seen up
-  }
-  void Frame() {
-    platform.Cls();
-    platform.ClearTextTrace();
-    UpdateInput(*game);
-    game->SoundEvent = 0;
-    ApplyAttributeBoosts(*game);
-    RunSpellScreen(*game);
-    RecalcHeroStats(*game);
-  }
-  void Click(int x, int y, int button = MOUSE_LEFT) {
-    test::ClickAt(
-        platform, x, y, button, [&] { Frame(); }, [&] { UpdateInput(*game); });
-  }
-  void Key(int code) {
-    test::HoldKey(
-        platform, code, [&] { Frame(); }, [&] { UpdateInput(*game); });
-  }
-  int Spell() const { return game->HeroStats[2][hero::Spell]; }
-  std::string TextAt(float x, float y) const {
+// The spell screen: a Sorcerer of level 5 knows three spells and chooses one
+// by click and by arrows; a click where no known spell stands, or an arrow
+// past the ends, does nothing and says nothing.
+TEST_F(CombatFlowTest, TheSpellScreenChoosesByClickAndArrows) {
+  EXPECT_EQ(KnownSpellCount(2), 1);
+  EXPECT_EQ(KnownSpellCount(29), 15);
+  Hero(2)[hero::Level] = 5;
+  g().SelectedHero = 2;
+  g().GameScreen = SCREEN_SPELLS;
+  Frames(1);
+  auto textAt = [&](float x, float y) {
     for (const auto& t : platform.TextTrace()) {
       if (t.x == x && t.y == y) return t.text;
     }
-    return "";
-  }
-
-  FakePlatform platform;
-  std::unique_ptr<Game> game = std::make_unique<Game>(platform);
-};
-
-TEST_F(SpellScreenTest, SelectionByClickAndArrows) {
-  EXPECT_EQ(KnownSpellCount(2), 1);
-  EXPECT_EQ(KnownSpellCount(29), 15);
-  Frame();
-  EXPECT_EQ(TextAt(289, 208), "LAVA BOLT");
-  EXPECT_EQ(TextAt(289, 232), "");  // row 4 is not known yet
-
-  Click(300, 156 + 48 + 21);  // the bottom edge of row 3
-  EXPECT_EQ(Spell(), 3);
-  EXPECT_EQ(game->SoundEvent, SOUND_CLICK);
-  Click(300, 235);  // where row 4 would be
-  EXPECT_EQ(Spell(), 3);
-  EXPECT_EQ(game->SoundEvent, 0);
-
-  Key(KEY_DOWN);  // already the last known spell
-  EXPECT_EQ(Spell(), 3);
-  EXPECT_EQ(game->SoundEvent, 0);
-  Key(KEY_UP);
-  Key(KEY_UP);
-  EXPECT_EQ(Spell(), 1);
-  EXPECT_EQ(game->SoundEvent, SOUND_CLICK);
-  Key(KEY_DOWN);
-  EXPECT_EQ(Spell(), 2);
-  EXPECT_EQ(game->SoundEvent, SOUND_CLICK);
+    return std::string();
+  };
+  EXPECT_EQ(textAt(289, 208), "LAVA BOLT");
+  EXPECT_EQ(textAt(289, 232), "");  // row 4 is not known yet
+  auto click = [&](int x, int y) {
+    test::ClickAt(
+        platform, x, y, MOUSE_LEFT, [&] { Frames(); }, [&] { Frames(); });
+  };
+  sounds.clear();
+  click(300, 156 + 48 + 21);  // the bottom edge of row 3
+  EXPECT_EQ(Hero(2)[hero::Spell], 3);
+  click(300, 235);  // where row 4 would be
+  Press(KEY_DOWN);  // already the last known spell
+  EXPECT_EQ(Hero(2)[hero::Spell], 3);
+  EXPECT_EQ(sounds, std::vector<int>{SOUND_CLICK});
+  Press(KEY_UP);
+  Press(KEY_UP);
+  EXPECT_EQ(Hero(2)[hero::Spell], 1);
+  Press(KEY_DOWN);
+  EXPECT_EQ(Hero(2)[hero::Spell], 2);
+  EXPECT_EQ(sounds.size(), 4u);
 }
 
 class CombatScenarioTest : public ::testing::Test {
