@@ -1,10 +1,10 @@
 // The battle's rules on a set-up battle: the turn engine, every action by
 // fixed rolls, blocking, the damage a hero takes, wear and breaking, the
-// outcomes, and experience.
+// outcomes, and the loot (experience is paid out in the victory of the
+// combat flow test).
 
 #include <string>
 
-#include "combat/spell_database.h"
 #include "combat_test_support.h"
 #include "items/item_rules.h"
 #include "world/level_table.h"
