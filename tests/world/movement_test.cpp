@@ -109,15 +109,40 @@ TEST_F(MovementTest, CrossingAnEdgeEntersTheNeighbourAtTheOppositeEdgeWhereThere
   }
 }
 
-TEST_F(MovementTest, SixStepsOrOneRestAdvanceTheClock) {
+TEST_F(MovementTest, SixStepsOrOneRestAdvanceTheClockAndStepsCountTheBoostsDown) {
   g().PartyState[TimeOfDay] = 47;
+  g().HeroTimers[1][2] = 2;
+  g().HeroTimers[2][1] = 1;
   for (int i = 0; i < 5; ++i) Press(i % 2 ? KEY_LEFT : KEY_RIGHT);
   EXPECT_EQ(Party(TimeOfDay), 47);
+  EXPECT_EQ(g().HeroTimers[1][2], 0);
+  EXPECT_EQ(g().HeroTimers[2][1], 0);
   Press(KEY_RIGHT);
   EXPECT_EQ(Party(TimeOfDay), 0);
   EXPECT_EQ(Party(StepCount), 0);
   Press(KEY_SPACE);
   EXPECT_EQ(Party(TimeOfDay), 1);
+}
+
+TEST_F(MovementTest, RestingHealsATenthOrAFifthWithTheSecondAmulet) {
+  g().HeroStats[1][hero::MaxHealth] = 3;
+  g().HeroStats[1][hero::Health] = 1;
+  g().HeroStats[2][hero::MaxHealth] = 45;
+  g().HeroStats[2][hero::Health] = 10;
+  g().HeroTimers[1][1] = 4;
+  g().HeroTimers[2][3] = 30;
+  Press(KEY_SPACE);
+  EXPECT_EQ(g().HeroStats[1][hero::Health], 2);  // trunc(0.3 + 0.5) = 0, raised to 1
+  EXPECT_EQ(g().HeroStats[2][hero::Health], 15);
+  EXPECT_EQ(g().HeroTimers[1][1], 0);
+  EXPECT_EQ(g().HeroTimers[2][3], 24);
+
+  g().HeroEquipment[2][5][1] = 2;
+  Click(700, 700);  // the camp button
+  EXPECT_EQ(g().HeroStats[2][hero::Health], 24);
+  EXPECT_EQ(g().HeroStats[1][hero::Health], 3);
+  Press(KEY_SPACE);
+  EXPECT_EQ(g().HeroStats[1][hero::Health], 3);  // never above the maximum
 }
 
 struct Cell {
