@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/headless_sdl.h"
 #include "platform/sdl_platform.h"
+#include "shell/file_io.h"
 #include "temp_folder.h"
 
 namespace vv {
@@ -38,13 +38,7 @@ inline bool ReadBackFrame(SdlPlatform& p, Pixels& out) {
   const std::string path = (folder / "frame.png").string();
   if (folder.path().empty() || !p.SaveScreenshot(path)) return false;
   std::vector<std::uint8_t> bytes;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  std::uint8_t buffer[65536];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-    bytes.insert(bytes.end(), buffer, buffer + n);
-  std::fclose(f);
-  return DecodePng(bytes, out);
+  return ReadWholeFile(path, bytes) && DecodePng(bytes, out);
 }
 
 }  // namespace vv

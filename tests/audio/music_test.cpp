@@ -1,5 +1,8 @@
-// The music through the frame loop and the recording platform: title, area
-// tracks and their fades, the battle tracks, the options' music switch.
+// The music through the frame loop and the recording platform (title, area
+// tracks and their fades, the battle tracks, the options' music switch) and on
+// the real mixer and libxmp (the title from the first frames, then the area
+// track kept paused beside the battle track); and the sound codes against the
+// loaded sound files at the ends of their ranges.
 
 #include "audio/music.h"
 
@@ -7,10 +10,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "audio/audio_module.h"
 #include "audio/sound_codes.h"
 #include "platform/fake_platform.h"
+#include "playtest_support.h"
 #include "shell/assets.h"
 
 namespace vv {
@@ -137,7 +142,7 @@ TEST_F(MusicTest, BattleEndCodesStopTheBattleMusicEvenWithSoundOff) {
   }
 }
 
-TEST_F(MusicTest, WonBattleResumesTheAreaTrackWhereItStopped) {
+TEST_F(MusicTest, WonBattleResumesTheAreaTrackWhereItStoppedOthersRestartIt) {
   StartGame(10);
   const int area = game.AreaSong;
   FightMonster(5);
@@ -150,15 +155,12 @@ TEST_F(MusicTest, WonBattleResumesTheAreaTrackWhereItStopped) {
   EXPECT_FALSE(Song(area).paused);
   EXPECT_EQ(Song(area).timesStarted, 1);
   EXPECT_EQ(game.ResumeAreaMusic, 0);
-  EXPECT_EQ(game.MusicState, MUSIC_AREA);
   EXPECT_EQ(ModulesLoaded(), 1);
   Frames(125);  // and fades back in
   EXPECT_EQ(Song(area).volume, AREA_VOLUME_CAP);
-}
 
-TEST_F(MusicTest, OtherBattlesRestartTheAreaTrack) {
-  StartGame(10);
-  const int area = game.AreaSong;
+  // Other battles restart it.
+  game.GameScreen = SCREEN_WORLD;
   FightMonster(FINAL_MONSTER);
   Frames(1, SOUND_BATTLE_WON);
   SwitchScreen(game, SCREEN_WORLD);
@@ -166,8 +168,6 @@ TEST_F(MusicTest, OtherBattlesRestartTheAreaTrack) {
   EXPECT_FALSE(Song(area).loaded);
   EXPECT_EQ(AreaFile(), "track5.xm");
   EXPECT_TRUE(Song(game.AreaSong).playing);
-  EXPECT_FALSE(Song(game.AreaSong).paused);
-  EXPECT_EQ(ModulesLoaded(), 1);
 }
 
 TEST_F(MusicTest, MusicOffStopsAtOnceAndOnStartsAgainFromTheBeginning) {
@@ -194,6 +194,91 @@ TEST_F(MusicTest, MusicOffStopsAtOnceAndOnStartsAgainFromTheBeginning) {
   Frames(1);
   EXPECT_EQ(AreaFile(), "track4.xm");
   EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
+}
+
+class SoundCodeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterAssets(platform);
+    LoadGameSounds(game);
+  }
+
+  // The file a code plays, "" for none.
+  std::string Plays(int code) {
+    platform.soundsPlayed.clear();
+    PlaySoundCode(game, code);
+    return platform.soundsPlayed.empty() ? "" : platform.soundsPlayed.back();
+  }
+
+  FakePlatform platform;
+  Game game{platform};
+};
+
+// A family's numbers play its files up to the last one there is; what lies
+// past a family, between the ranges or outside them plays nothing.
+TEST_F(SoundCodeTest, AFamilyPlaysItsOwnFilesAndNothingPastThem) {
+  const std::pair<int, std::string> cases[] = {
+      {25, "drop_25.wav"},  {203, "miss_3.wav"},     {4001, "tick2.wav"}, {8001, "hit_0.wav"},
+      {8013, "hit_12.wav"}, {20015, "spell_15.wav"}, {500001, "hop.wav"},
+  };
+  for (const auto& [code, file] : cases) EXPECT_EQ(Plays(code), file) << "code " << code;
+  for (int code : {0, 26, 204, 8014, 10001, 20016, 500002}) EXPECT_EQ(Plays(code), "") << "code " << code;
+  // Every other family plays something.
+  for (int code :
+       {51, 100, 2001, 3001, 4000, 5000, 6000, 7000, 7001, 7002, 9001, 11000, 12001, 13000, 13001, 500000})
+    EXPECT_NE(Plays(code), "") << "code " << code;
+}
+
+// The real player reuses the numbers of freed modules, so count them.
+int ModulesLoaded(Platform& player) {
+  int n = 0;
+  for (int module = 1; module <= 16; ++module) n += player.GetModuleStatus(module).loaded ? 1 : 0;
+  return n;
+}
+
+TEST(MusicScenarioTest, TitleAreaAndBattleTracksOnTheRealPlayer) {
+  PlaytestSession session(PlaytestOptions{});
+  ASSERT_TRUE(test::Started(session));
+  Game& game = session.game();
+  Platform& player = session.platform();
+  ASSERT_TRUE(session.Frames(3));
+  Platform::ModuleStatus s = player.GetModuleStatus(game.AreaSong);
+  EXPECT_TRUE(s.loaded && s.playing && !s.paused);
+  EXPECT_EQ(s.volume, TITLE_VOLUME);
+
+  game.LevelTable[7][0][0] = game.LevelArea[7] = DESERT_MUSIC;
+  game.CurrentLevel = 7;
+  game.MusicLevel = MUSIC_LEVEL_FULL;
+  game.GameInProgress = 1;
+  game.GameScreen = SCREEN_WORLD;
+  UpdateMusic(game);
+  EXPECT_NE(session.StateJson().find("\"file\":\"track4.xm\""), std::string::npos);
+  EXPECT_EQ(ModulesLoaded(player), 1);
+  const int area = game.AreaSong;
+  EXPECT_EQ(player.GetModuleStatus(area).volume, DESERT_VOLUME_CAP);
+
+  game.AttackBanner = BANNER_PAUSE_FRAME;
+  UpdateMusic(game);
+  game.AttackBanner = 0;
+  game.CombatMonster = 7;
+  game.GameScreen = SCREEN_COMBAT;
+  UpdateMusic(game);
+  s = player.GetModuleStatus(area);
+  EXPECT_TRUE(s.loaded && s.paused);
+  const int battle = game.CombatSong;
+  s = player.GetModuleStatus(battle);
+  EXPECT_TRUE(s.loaded && s.playing && !s.paused);
+  EXPECT_NE(session.StateJson().find("\"file\":\"combat3.xm\""), std::string::npos);
+  EXPECT_EQ(ModulesLoaded(player), 2);
+
+  game.GameInProgress = 0;  // defeated
+  UpdateMusic(game);
+  EXPECT_EQ(game.CombatSong, 0);
+  EXPECT_EQ(ModulesLoaded(player), 1);
+  s = player.GetModuleStatus(game.AreaSong);
+  EXPECT_TRUE(s.loaded && s.playing);
+  EXPECT_EQ(s.volume, TITLE_VOLUME);
+  EXPECT_NE(session.StateJson().find("\"file\":\"track1.xm\""), std::string::npos);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // The battle's rules on a set-up battle: the turn engine, every action by
 // fixed rolls, blocking, the damage a hero takes, wear and breaking, the
-// outcomes, and experience.
+// outcomes, and the loot (experience is paid out in the victory of the
+// combat flow test).
 
 #include <string>
 
-#include "combat/spell_database.h"
 #include "combat_test_support.h"
 #include "items/item_rules.h"
 #include "world/level_table.h"
@@ -28,7 +28,7 @@ class CombatRulesTest : public CombatTest {
 
 // ---- the turn engine
 
-TEST_F(CombatRulesTest, TiesGoToHeroOneThenHeroTwoThenTheMonster) {
+TEST_F(CombatRulesTest, TiesGoToHeroOneThenHeroTwoThenTheMonsterAndSlowHeroesWait) {
   for (int k = 1; k <= 3; ++k) g().TurnTimers[k][2] = 100;
   RunTurnEngine(g());
   EXPECT_EQ(g().CombatTurn, TURN_HERO_1);
@@ -43,9 +43,10 @@ TEST_F(CombatRulesTest, TiesGoToHeroOneThenHeroTwoThenTheMonster) {
   HeroBlock(g(), 2);
   for (int f = 0; f < RESOLUTION_FRAMES; ++f) AdvanceResolution(g());
   EXPECT_EQ(g().CombatTurn, TURN_MONSTER);
-}
 
-TEST_F(CombatRulesTest, ASlowHeroWaitsFramesAndTheMonsterAlwaysActsWithinOne) {
+  // A slow hero waits frames; the slowest monster acts within one.
+  for (int k = 1; k <= 3; ++k) g().TurnTimers[k][1] = 0;
+  g().CombatTurn = TURN_TIMERS;
   g().TurnTimers[1][2] = g().TurnTimers[2][2] = 450;  // a heavy blow with a slow weapon
   g().TurnTimers[MONSTER_SIDE][2] = 1000;             // (no monster is this slow)
   RunTurnEngine(g());
@@ -55,8 +56,6 @@ TEST_F(CombatRulesTest, ASlowHeroWaitsFramesAndTheMonsterAlwaysActsWithinOne) {
   RunTurnEngine(g());
   EXPECT_EQ(g().CombatTurn, TURN_HERO_1);
   EXPECT_EQ(g().TurnTimers[1][1], 450);
-
-  // The slowest monster there is gets its turn in the first frame.
   for (int k = 1; k <= 3; ++k) g().TurnTimers[k][1] = 0;
   g().CombatTurn = TURN_TIMERS;
   g().TurnTimers[MONSTER_SIDE][2] = MonsterStats(14, monster::Delay);
@@ -83,41 +82,24 @@ TEST_F(CombatRulesTest, EachAttackHitsUpToItsThresholdWithAndWithoutTheEye) {
       if (roll > 100) continue;
       const bool hit = roll <= c.threshold;
       g().MonsterHealth = 30;
-      const int hits = Hero(1)[hero::Hits], attacks = Hero(1)[hero::Attacks];
+      const int hits = Hero(1)[hero::Hits];
       Seed({{1, 100, roll}});
       HeroAttack(g(), 1, c.attack);
       const std::string what = "attack " + std::to_string(c.attack) + " roll " + std::to_string(roll);
-      EXPECT_EQ(Hero(1)[hero::Attacks], attacks + 1) << what;
       EXPECT_EQ(Hero(1)[hero::Hits], hits + (hit ? 1 : 0)) << what;
       EXPECT_EQ(g().MonsterHealth < 30, hit) << what;
-      EXPECT_EQ(g().HitMarks[1], hit ? HURT_BY_BLOW : 0) << what;
       // Bare hands hit with sound 8001; a miss whooshes.
-      if (hit) {
-        EXPECT_EQ(g().SoundEvent, SOUND_HIT) << what;
-      } else {
-        EXPECT_GE(g().SoundEvent, SOUND_MISS + 1) << what;
-        EXPECT_LE(g().SoundEvent, SOUND_MISS + 3) << what;
-      }
-      EXPECT_EQ(g().CombatTurn, RESOLVE_HERO_1);
+      EXPECT_EQ(g().SoundEvent == SOUND_HIT, hit) << what;
       const int delay = Hero(1)[hero::AttackDelay];
       EXPECT_EQ(g().TurnTimers[1][2], c.attack == ATTACK_HEAVY ? 2 * delay : delay) << what;
-      g().HitMarks[1] = 0;
     }
   }
 }
 
 TEST_F(CombatRulesTest, DamageRangesRoundHalfUp) {
   int low = 0, high = 0;
-  Hero(1)[hero::DamageMin] = 1;
-  Hero(1)[hero::DamageMax] = 1;
-  AttackRange(g(), 1, ATTACK_LIGHT, low, high);
-  EXPECT_EQ(low, 1);  // 0.5 + 0.5
-  EXPECT_EQ(high, 1);
   Hero(1)[hero::DamageMin] = 3;
   Hero(1)[hero::DamageMax] = 5;
-  AttackRange(g(), 1, ATTACK_LIGHT, low, high);
-  EXPECT_EQ(low, 2);
-  EXPECT_EQ(high, 3);
   AttackRange(g(), 1, ATTACK_HEAVY, low, high);
   EXPECT_EQ(low, 5);  // 5.25 + 0.5
   EXPECT_EQ(high, 9);
@@ -163,9 +145,6 @@ TEST_F(CombatRulesTest, RestHealsATenthAtLeastOneAndNeverBeyondFull) {
   Hero(1)[hero::Health] = 1;
   HeroRest(g(), 1);
   EXPECT_EQ(Hero(1)[hero::Health], 2);
-  EXPECT_EQ(g().SoundEvent, SOUND_REST);
-  EXPECT_EQ(g().TurnTimers[1][2], 150);
-  EXPECT_EQ(g().CombatTurn, RESOLVE_HERO_1);
 
   Equip(1, CATEGORY_AMULET, NATURAL_PENDANT);
   Hero(1)[hero::MaxHealth] = 40;
@@ -185,22 +164,15 @@ TEST_F(CombatRulesTest, ACastCostsHealthAndIsRefusedAtTheDrain) {
   EXPECT_FALSE(HeroCast(g(), 2));
   EXPECT_EQ(g().MessageText, "NOT ENOUGH HEALTH");
   EXPECT_EQ(g().SoundEvent, SOUND_ALARM);
-  EXPECT_EQ(g().CombatTurn, TURN_HERO_2);
-  EXPECT_EQ(s[hero::Health], 2);
-  EXPECT_EQ(s[hero::Attacks], 0);
 
   s[hero::Health] = 3;
   g().MonsterHealth = 30;
   EXPECT_TRUE(HeroCast(g(), 2));
   EXPECT_EQ(s[hero::Health], 1);
-  EXPECT_EQ(s[hero::Attacks], 1);
-  EXPECT_EQ(s[hero::Hits], 1);
   EXPECT_EQ(g().SoundEvent, SOUND_SPELL + 2);
   EXPECT_EQ(g().HitMarks[1], HURT_BY_SPELL);
   EXPECT_GE(30 - g().MonsterHealth, 3);
   EXPECT_LE(30 - g().MonsterHealth, 4);
-  EXPECT_EQ(g().TurnTimers[2][2], SpellStats(2, spell::CastDelay));
-  EXPECT_EQ(g().CombatTurn, RESOLVE_HERO_2);
 }
 
 // ---- the monster's blow
@@ -213,7 +185,6 @@ TEST_F(CombatRulesTest, BlocksCountAndActiveBlockingTriplesTheChance) {
   // A miss counts in neither.
   MonsterAttackWith({{1, 100, 86}, {1, 2, 1}});
   EXPECT_EQ(s[hero::BlockAttempts], 0);
-  EXPECT_EQ(g().CombatTurn, RESOLVE_MONSTER);
 
   // Blocking: 96 holds, 97 does not.
   g().HeroBlocking[1] = 1;
@@ -221,16 +192,12 @@ TEST_F(CombatRulesTest, BlocksCountAndActiveBlockingTriplesTheChance) {
   MonsterAttackWith({{1, 100, 85}, {1, 2, 1}, {1, 100, 96}});
   EXPECT_EQ(s[hero::BlockAttempts], 1);
   EXPECT_EQ(s[hero::Blocks], 1);
-  EXPECT_EQ(g().HitMarks[2], 3);
-  EXPECT_EQ(g().SoundEvent, SOUND_BLOCK);
   EXPECT_EQ(Condition(1, CATEGORY_SHIELD), condition - 1);
   EXPECT_EQ(s[hero::DamageTaken], 0);
 
   MonsterAttackWith({{1, 100, 85}, {1, 2, 1}, {1, 100, 97}});
   EXPECT_EQ(s[hero::BlockAttempts], 2);
   EXPECT_EQ(s[hero::Blocks], 1);
-  EXPECT_EQ(g().HitMarks[2], 1);
-  EXPECT_EQ(g().SoundEvent, SOUND_MONSTER_HIT + 2);
   EXPECT_GT(s[hero::DamageTaken], 0);
 
   // Without raising the shield the chance is the plain 32.
@@ -249,8 +216,6 @@ TEST_F(CombatRulesTest, AmuletsProtectionAndArmourSoftenTheBlow) {
   const int armour = Condition(1, CATEGORY_ARMOUR), helm = Condition(1, CATEGORY_HELM);
   MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {5, 7, 7}, {0, 1, 1}, {0, 1, 0}});
   EXPECT_EQ(s[hero::Health], 20 - 3);
-  EXPECT_EQ(s[hero::DamageTaken], 3);
-  EXPECT_EQ(g().DamageShown, 3);
   EXPECT_EQ(Condition(1, CATEGORY_ARMOUR), armour - 1);
   EXPECT_EQ(Condition(1, CATEGORY_HELM), helm);
 
@@ -276,8 +241,6 @@ TEST_F(CombatRulesTest, BurnsAndSpikesHurtTheMonsterWithoutAKill) {
   MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {5, 7, 5}});
   EXPECT_EQ(g().MonsterHealth, 0);
   EXPECT_EQ(s[hero::DamageDealt], 40);
-  EXPECT_EQ(g().HitMarks[1], HURT_BY_BLOW);
-  EXPECT_EQ(g().HitMarks[2], 1);
 
   Fight(2);
   Equip(1, CATEGORY_AMULET, 0);
@@ -287,8 +250,6 @@ TEST_F(CombatRulesTest, BurnsAndSpikesHurtTheMonsterWithoutAKill) {
   MonsterAttackWith({{1, 100, 1}, {1, 2, 1}, {1, 100, 1}});
   EXPECT_EQ(g().MonsterHealth, -20);
   EXPECT_EQ(s[hero::DamageDealt], 40 + 50);
-  EXPECT_EQ(g().HitMarks[2], 3);
-  EXPECT_EQ(g().BlockingShield, SPIKE_SHIELD);
   EXPECT_EQ(s[hero::Kills], 0);
 
   // The resolution ends in victory.
@@ -311,7 +272,6 @@ TEST_F(CombatRulesTest, WornOutEquipmentBreaksWithItsSlotsSound) {
   Equip(1, CATEGORY_WEAPON, 1, 0);
   RemoveBrokenEquipment(g());
   EXPECT_EQ(g().HeroEquipment[1][CATEGORY_WEAPON][1], 0);
-  EXPECT_EQ(g().HeroEquipment[1][CATEGORY_WEAPON][3], 0);
   EXPECT_EQ(g().SoundEvent, SOUND_BREAK + 1);
   g().SoundEvent = 0;
   Equip(2, CATEGORY_HELM, 1, 0);
@@ -323,20 +283,6 @@ TEST_F(CombatRulesTest, WornOutEquipmentBreaksWithItsSlotsSound) {
 }
 
 // ---- rewards
-
-TEST_F(CombatRulesTest, AVictoryRaisesOneLevelAtATime) {
-  Fight(15);  // 750 experience: past the levels 2 to 4 thresholds
-  Hero(2)[hero::Level] = MAX_LEVEL;
-  Hero(2)[hero::Experience] = 99999;
-  AwardExperience(g());
-  EXPECT_EQ(Hero(1)[hero::Level], 2);
-  EXPECT_EQ(Hero(1)[hero::Experience], 750);
-  EXPECT_EQ(Hero(2)[hero::Level], MAX_LEVEL);
-  EXPECT_EQ(Hero(2)[hero::Experience], 99999);
-  EXPECT_EQ(g().BattleLevelled, 1);
-  AwardExperience(g());
-  EXPECT_EQ(Hero(1)[hero::Level], 3);
-}
 
 TEST_F(CombatRulesTest, TheToothNecklaceWidensEveryLootDraw) {
   g().CurrentLevel = 5;
@@ -355,20 +301,6 @@ TEST_F(CombatRulesTest, TheToothNecklaceWidensEveryLootDraw) {
   EXPECT_EQ(first[1], g().LevelTable[5][18][level::ItemCategory]);
   EXPECT_EQ(first[2], g().LevelTable[5][18][level::ItemNumber]);
   EXPECT_EQ(first[3], ItemStats(first[1], first[2], item::MaxCondition));
-
-  // Over many victories: three draws of 27 % against three of 18 %.
-  auto average = [&](bool necklace) {
-    Equip(2, CATEGORY_AMULET, necklace ? TOOTH_NECKLACE : 0);
-    SeedRandom(g(), 5);
-    int items = 0;
-    for (int i = 0; i < 4000; ++i) {
-      RollBattleLoot(g());
-      items += g().LootCount;
-    }
-    return items / 4000.0;
-  };
-  EXPECT_NEAR(average(false), 0.54, 0.04);
-  EXPECT_NEAR(average(true), 0.81, 0.04);
 }
 
 }  // namespace

@@ -1,13 +1,22 @@
-// The equipment and inventory screen through the real frame loop: where
-// items fit, swaps, the slot rules, examining and drinking, throwing away,
-// the write-back and leaving.
+// The item table against the pictures and the panels (footprints, texts, the
+// potions); the equipment and inventory screen and the loot screen through
+// the real frame loop: where items fit, swaps, the slot rules, examining and
+// drinking, throwing away and leaving; the loot panels, taking an item to a
+// hero's inventory, closing up the list and ending the looting.
 
-#include <cstring>
+#include <gtest/gtest.h>
+
+#include <string>
 
 #include "item_screen_test_support.h"
+#include "items/item_database.h"
 #include "items/item_rules.h"
+#include "items/loot_screen.h"
+#include "platform/fake_platform.h"
+#include "shell/assets.h"
 #include "shell/input.h"
 #include "shell/menus.h"
+#include "shell/text.h"
 
 namespace vv::test {
 namespace {
@@ -188,30 +197,6 @@ TEST_F(InventoryTest, ExaminesTheOneItemUnderTheHeldItemAndDropsOnlyWhenConfirme
   EXPECT_EQ(g().PartyInventory[4][4][1], 0);
 }
 
-TEST_F(InventoryTest, WritesBothTablesBackEveryFrame) {
-  PutInGrid(1, 1, CATEGORY_WEAPON, PITCHFORK);
-  PutInGrid(10, 9, CATEGORY_POTION, 3);
-  g().PartyInventory[1][1][3] = 7;  // worn
-  Equip(1, CATEGORY_HELM, 5);
-  Equip(2, CATEGORY_SHIELD, 8);
-  int inventory[11][11][21], equipment[3][6][21];
-  std::memcpy(inventory, g().PartyInventory, sizeof inventory);
-  std::memcpy(equipment, g().HeroEquipment, sizeof equipment);
-  OpenInventory(1);
-  Frames(3);
-  EXPECT_EQ(std::memcmp(inventory, g().PartyInventory, sizeof inventory), 0);
-  EXPECT_EQ(std::memcmp(equipment, g().HeroEquipment, sizeof equipment), 0);
-
-  // The helm into the grid: its slot is empty and the cell has it.
-  Click(234, 70);
-  Click(CellX(5, 2), CellY(5, 2));
-  equipment[1][CATEGORY_HELM][1] = equipment[1][CATEGORY_HELM][2] = 0;
-  for (int f = 3; f <= 6; ++f) equipment[1][CATEGORY_HELM][f] = 0;
-  inventory[5][5][1] = CATEGORY_HELM, inventory[5][5][2] = 5, inventory[5][5][3] = 8;
-  EXPECT_EQ(std::memcmp(inventory, g().PartyInventory, sizeof inventory), 0);
-  EXPECT_EQ(std::memcmp(equipment, g().HeroEquipment, sizeof equipment), 0);
-}
-
 TEST_F(InventoryTest, LeavesOnlyEmptyHandedButSwitchesHeroesWithTheItem) {
   PutInGrid(1, 1, CATEGORY_WEAPON, DAGGER);
   Equip(2, CATEGORY_WEAPON, CLUB);
@@ -252,6 +237,150 @@ TEST_F(InventoryTest, TheNextScreenIsShownAfterLeavingInTheFrameAnItemWasPlaced)
   Frames(3);
   EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
   EXPECT_EQ(platform.presentedFrames, shown + 3);
+}
+
+class LootTest : public ItemScreenTest {
+ protected:
+  // The panel k's middle.
+  void ClickPanel(int k, int button = MOUSE_LEFT) { Click(g().LootSlotX[k] + 129, 307, button); }
+  std::vector<float> PanelsDrawnAt() const {
+    std::vector<float> xs;
+    for (const auto& d : DrawsOf("lootslot.png")) xs.push_back(d.x);
+    return xs;
+  }
+};
+
+const ItemKey WORN_DAGGER{CATEGORY_WEAPON, 1, 12};
+const ItemKey CAP{CATEGORY_HELM, 2, 8};
+const ItemKey POTION{CATEGORY_POTION, 1, 0};
+
+TEST_F(LootTest, TheOnlyItemGoesToHeroTwosInventoryAndTheWorldFollows) {
+  OpenLoot({WORN_DAGGER});
+  ClickPanel(1);
+  ASSERT_NE(Held(), nullptr);
+  EXPECT_EQ(g().LootList[1][1], 0);
+  EXPECT_EQ(sounds.back(), SOUND_TAKE);
+  Click(260, 690);  // hero 2
+  EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
+  EXPECT_EQ(g().SelectedHero, 2);
+  EXPECT_EQ(g().LootCount, 0);
+  ASSERT_NE(Held(), nullptr);
+  Click(100, 340);  // straight into hero 2's weapon slot
+  EXPECT_EQ(g().HeroEquipment[2][CATEGORY_WEAPON][1], 1);
+  EXPECT_EQ(g().HeroEquipment[2][CATEGORY_WEAPON][2], 12);
+  platform.ScriptKey(KEY_ESCAPE, true);
+  Frames(1);
+  EXPECT_EQ(g().PendingScreen, SCREEN_WORLD);
+}
+
+TEST_F(LootTest, CarryingOffTheFirstOfThreeMovesTheOthersUp) {
+  OpenLoot({WORN_DAGGER, CAP, POTION});
+  ClickPanel(1);
+  Click(60, 690);
+  EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
+  EXPECT_EQ(g().LootCount, 2);
+  EXPECT_EQ((ItemKey{g().LootList[1][1], g().LootList[1][2], g().LootList[1][3]}), CAP);
+  EXPECT_EQ((ItemKey{g().LootList[2][1], g().LootList[2][2], g().LootList[2][3]}), POTION);
+  EXPECT_EQ(g().LootList[3][1], 0);
+  Click(CellX(1), CellY(1, 2));
+  Press(KEY_ESCAPE);  // loot still waits
+  EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
+  EXPECT_EQ(PanelsDrawnAt(), (std::vector<float>{252, 512, -1000}));
+}
+
+TEST_F(LootTest, AnItemGoesBackOnlyOntoAnEmptyPanel) {
+  OpenLoot({WORN_DAGGER, CAP});
+  ClickPanel(1);
+  ClickPanel(2);  // filled: no swap
+  EXPECT_EQ(Held()->Category, CATEGORY_WEAPON);
+  EXPECT_EQ(g().LootList[2][1], CATEGORY_HELM);
+  Press(KEY_ESCAPE);  // no ending with an item in hand
+  EXPECT_EQ(g().MessageText, "DROP ITEM FIRST");
+  EXPECT_EQ(g().InvPopup, POPUP_NONE);
+  Click(60, 690, MOUSE_RIGHT);
+  EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
+  ClickPanel(1);
+  EXPECT_EQ(Held(), nullptr);
+  EXPECT_EQ((ItemKey{g().LootList[1][1], g().LootList[1][2], g().LootList[1][3]}), WORN_DAGGER);
+
+  ClickPanel(2, MOUSE_RIGHT);
+  EXPECT_EQ(g().InvPopup, POPUP_EXAMINE);
+  EXPECT_EQ(g().ExaminedItem[2], 2);
+  Click(10, 10, MOUSE_RIGHT);
+  EXPECT_EQ(g().InvPopup, POPUP_NONE);
+}
+
+TEST_F(LootTest, EndingTheLootingLeavesTheRestBehind) {
+  OpenLoot({WORN_DAGGER, CAP, POTION});
+  Press(KEY_ESCAPE);
+  ASSERT_EQ(g().InvPopup, POPUP_CONFIRM);
+  Press(KEY_N);
+  EXPECT_EQ(g().InvPopup, POPUP_NONE);
+  EXPECT_EQ(g().LootCount, 3);
+  Click(900, 690);  // the exit frame
+  ASSERT_EQ(g().InvPopup, POPUP_CONFIRM);
+  platform.ScriptMouse(DIALOG_YES_X + 20, DIALOG_BOX_Y + 20);
+  platform.ScriptButton(MOUSE_LEFT, true);
+  Frames(1);
+  EXPECT_EQ(g().PendingScreen, SCREEN_WORLD);
+  EXPECT_EQ(g().LootCount, 0);
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(g().LootList[k][1], 0);
+}
+
+TEST(ItemTable, EveryPictureHasTheTablesSize) {
+  FakePlatform platform;
+  RegisterAssets(platform);
+  const char letters[] = "abcdef";
+  for (int c = 1; c <= 6; ++c) {
+    for (int i = 1; i <= ItemCount(c); ++i) {
+      const std::string name = "data/gfx/item_" + std::string(1, letters[c - 1]) + std::to_string(i) + ".png";
+      const int image = platform.LoadImage(name, IMAGE_MASKED);
+      ASSERT_NE(image, 0) << name;
+      EXPECT_EQ(platform.ImageWidth(image), ItemStats(c, i, item::ImageWidth)) << name;
+      EXPECT_EQ(platform.ImageHeight(image), ItemStats(c, i, item::ImageHeight)) << name;
+      // The footprint is the picture in whole cells.
+      EXPECT_EQ(ItemStats(c, i, item::GridWidth) * 40, platform.ImageWidth(image)) << name;
+      EXPECT_EQ(ItemStats(c, i, item::GridHeight) * 40, platform.ImageHeight(image)) << name;
+    }
+  }
+}
+
+TEST(ItemText, EveryDescriptionFitsThePanelInTheFont) {
+  FakePlatform platform;
+  Shell shell(platform);
+  for (int c = 1; c <= 6; ++c) {
+    for (int i = 1; i <= ItemCount(c); ++i) {
+      const std::string& text = ItemText(c, i, item::Description);
+      ASSERT_FALSE(ItemText(c, i, item::Name).empty()) << c << "." << i;
+      EXPECT_EQ(ItemText(c, i, item::BonusText).empty(), c <= 4) << c << "." << i;
+      // Wrapped as the panels wrap it, it fits the lines shown.
+      WrapText(shell, DESCRIPTION_WRAP_WIDTH, text);
+      EXPECT_TRUE(!shell.WrapLines[1].empty() && shell.WrapLines[DESCRIPTION_LINES_SHOWN + 1].empty())
+          << text;
+      // Only characters the font can draw (apostrophes and hyphens included).
+      for (unsigned char ch : text) {
+        EXPECT_TRUE(ch == ' ' || GlyphIndex(ch) != 0) << "'" << ch << "' in " << text;
+      }
+    }
+  }
+}
+
+TEST(ItemRules, PotionsHealOrAddUpBoosts) {
+  FakePlatform platform;
+  auto game = std::make_unique<Game>(platform);
+  game->HeroStats[2][hero::MaxHealth] = 40;
+  game->HeroStats[2][hero::Health] = 3;
+  DrinkPotion(*game, 2, RED_POTION);
+  EXPECT_EQ(game->HeroStats[2][hero::Health], 40);
+  DrinkPotion(*game, 1, STRENGTH_POTION);
+  DrinkPotion(*game, 1, STRENGTH_POTION);
+  DrinkPotion(*game, 1, INTELLIGENCE_POTION);
+  EXPECT_EQ(game->HeroTimers[1][1], 60);
+  EXPECT_EQ(game->HeroTimers[1][2], 0);
+  EXPECT_EQ(game->HeroTimers[1][3], 30);
+  game->HeroEquipment[1][5][1] = NATURAL_PENDANT;
+  EXPECT_TRUE(WearsAmulet(*game, 1, NATURAL_PENDANT));
+  EXPECT_FALSE(WearsAmulet(*game, 2, NATURAL_PENDANT));
 }
 
 }  // namespace

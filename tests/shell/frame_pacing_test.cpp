@@ -1,9 +1,12 @@
 // Frame pacing: whether the display's presents really wait is measured on
-// a clock the test moves, and every frame waits exactly once.
+// a clock the test moves, and every frame waits exactly once; and the order
+// of the start-up sequence.
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "game/game_setup.h"
@@ -116,7 +119,8 @@ TEST_F(PacerTest, AFrameFarBehindStartsTheTimerAfresh) {
 }
 
 // The real start-up on the real platform: 50 empty frames, 40 frames of the
-// maker line in and 40 out, each one frame timer tick long.
+// maker line in and 40 out, each one frame timer tick long, the pictures and
+// the map loaded only after the last fade-in frame was shown.
 TEST(StartupPacingTest, EveryStartUpFrameWaitsOneTick) {
   FakeClock clock;
   SdlOptions options = HeadlessSdlOptions("software");
@@ -134,12 +138,24 @@ TEST(StartupPacingTest, EveryStartUpFrameWaitsOneTick) {
   StartupHooks hooks = MakeStartupHooks(*game);
   std::uint64_t startTime = 0;
   int frames = 0;
+  // The last fade-in frame is on the screen before the loading starts.
+  std::vector<std::string> order;
   hooks.afterPresent = [&](std::string_view stage, int frame) {
     if (stage == "blank" && frame == 0) startTime = clock.now;
+    if (stage == "maker-in" && frame == 39) {
+      order.push_back("last fade-in frame shown");
+      EXPECT_EQ(game->BlackImage, 0) << "the pictures were loaded before the frame was shown";
+    }
     ++frames;
+  };
+  const auto loadWorld = hooks.loadWorld;
+  hooks.loadWorld = [&] {
+    order.push_back("map loaded");
+    return loadWorld();
   };
   ASSERT_EQ(RunStartup(*game, hooks, error), StartupOutcome::Run) << error;
   EXPECT_EQ(frames, 130);
+  EXPECT_EQ(order, (std::vector<std::string>{"last fade-in frame shown", "map loaded"}));
   // From the first empty frame on the screen to the last maker-line frame:
   // 129 ticks (the load in between takes no time on this clock).
   EXPECT_NEAR(static_cast<double>(clock.now - startTime), 129 * TICK, 2);

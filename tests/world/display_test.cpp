@@ -9,37 +9,26 @@
 namespace vv::test {
 namespace {
 
-class DisplayTest : public WorldTest {
+class DisplayTest : public StandingPartyTest {
  protected:
   void SetUp() override {
-    NewGame();
+    StandingPartyTest::SetUp();
     g().DataDir = folder / "data";
-    PlaceParty(3, 1, 256, 256);
-    Frames(1);
   }
-
   const TempFolder folder{"vizid-display"};
 };
 
 TEST_F(DisplayTest, HeroButtonsOpenTheHerosScreens) {
-  Click(60, 700, MOUSE_RIGHT);  // hero 1's sheet
-  EXPECT_EQ(g().GameScreen, SCREEN_CHARACTER);
-  EXPECT_EQ(g().SelectedHero, 1);
-  EXPECT_EQ(sounds.back(), SOUND_CLICK);
-  Press(KEY_ESCAPE);
-  EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
-
+  // (The screen walk opens every hero screen; here what it does not try.)
   Click(260, 700);  // hero 2's inventory
-  EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
   EXPECT_EQ(g().SelectedHero, 2);
-  EXPECT_TRUE(TextDrawn("Pick up.........."));
+  EXPECT_EQ(sounds.back(), SOUND_CLICK);
   Press(KEY_ESCAPE);
   EXPECT_EQ(g().ScreenTiles.empty(), false);  // back: the screen was built again
 
   Click(60, 700, MOUSE_MIDDLE);  // hero 1 is a Fighter
   EXPECT_EQ(g().GameScreen, SCREEN_WORLD);
   EXPECT_EQ(g().MessageText, "NOT A SPELLCASTER");
-  EXPECT_EQ(g().MessageColour[1], 255);
   EXPECT_EQ(sounds.back(), SOUND_ALARM);
 
   platform.ScriptMouse(260, 700);
@@ -73,20 +62,9 @@ TEST_F(DisplayTest, QuickPromptAsksAndNothingElseMoves) {
   EXPECT_TRUE(TextDrawn("Are you sure?"));
   Press(KEY_RIGHT);
   EXPECT_EQ(Party(PartyX), 256);
-  Press('N');
-  EXPECT_EQ(g().QuickPrompt, 0);
-  EXPECT_EQ(sounds.back(), SOUND_CLICK);
-  Press(KEY_F5);
   Click(530, 420);  // the N box
   EXPECT_EQ(g().QuickPrompt, 0);
-  Press(KEY_F5);
-  Press('Y');  // saving comes later: a confirmed prompt just closes
-  EXPECT_EQ(g().QuickPrompt, 0);
-
-  Press(KEY_F9);
-  EXPECT_EQ(g().QuickPrompt, 0);
-  EXPECT_EQ(g().MessageText, "NO QUICKSAVE FOUND");
-  EXPECT_EQ(sounds.back(), SOUND_ALARM);
+  EXPECT_EQ(sounds.back(), SOUND_CLICK);
 }
 
 TEST_F(DisplayTest, TheDisplayIsDrawnAgainOnlyWhenItChanges) {

