@@ -58,18 +58,17 @@ int main(int argc, char** argv) {
               first, options.party.c_str(), options.maxReloads, options.frameLimit);
   const auto started = std::chrono::steady_clock::now();
   int endings = 0, misbehaved = 0;
-  std::vector<long long> battles, frames, reloads;
+  std::vector<long long> battles, frames, reloads, lastBattles;
   std::map<std::string, int> causes;
   for (int i = 0; i < seeds; ++i) {
     const unsigned seed = first + static_cast<unsigned>(i);
     const vv::bot::Outcome r = vv::bot::PlayOneGame(seed, options);
     std::printf(
-        "seed %u: %s%s%s after %d battles and %lld frames (%d defeats, %d reloads, %d saves; %d items taken, "
-        "%d "
-        "potions, %d spells; hero levels %d and %d)%s\n",
-        seed, r.why.c_str(), r.ending ? "" : " at ", r.ending ? "" : r.where.c_str(), r.battles, r.frames,
-        r.defeats, r.reloads, r.saves, r.items, r.potions, r.spells, r.heroLevel[0], r.heroLevel[1],
-        r.misbehaved ? " MISBEHAVED" : "");
+        "seed %u: %s%s%s after %d battles (%d against Vorgash) and %lld frames (%d defeats, %d reloads, %d "
+        "saves; %d items taken, %d potions, %d spells; hero levels %d and %d)%s\n",
+        seed, r.why.c_str(), r.ending ? "" : " at ", r.ending ? "" : r.where.c_str(), r.battles,
+        r.lastBattles, r.frames, r.defeats, r.reloads, r.saves, r.items, r.potions, r.spells, r.heroLevel[0],
+        r.heroLevel[1], r.misbehaved ? " MISBEHAVED" : "");
     std::fflush(stdout);
     misbehaved += r.misbehaved;
     if (r.ending) {
@@ -77,6 +76,7 @@ int main(int argc, char** argv) {
       battles.push_back(r.battles);
       frames.push_back(r.frames);
       reloads.push_back(r.reloads);
+      lastBattles.push_back(r.lastBattles);
     } else {
       // The level, without the cell, groups the causes.
       std::string where = r.where.substr(0, r.where.find(" at "));
@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::printf("\n%d of %d games reached the ending", endings, seeds);
   if (endings > 0)
-    std::printf(", in a median of %lld battles, %lld frames and %lld reloads", Median(battles),
-                Median(frames), Median(reloads));
+    std::printf(", in a median of %lld battles (%lld against Vorgash), %lld frames and %lld reloads",
+                Median(battles), Median(lastBattles), Median(frames), Median(reloads));
   std::printf("\n");
   for (const auto& [cause, count] : causes) std::printf("  %d ended: %s\n", count, cause.c_str());
   std::printf("%d games misbehaved; %.0f seconds in all\n", misbehaved, seconds);

@@ -525,7 +525,10 @@ void Player::Camp(const View& v, int x, int y) {
   // percent of protection, found on this level's monsters.
   const long long weakest = std::min(v.Hero(1, LEVEL), v.Hero(2, LEVEL));
   const long long guarded = std::min(v.Hero(1, PROTECTION), v.Hero(2, PROTECTION));
-  const bool budget = out_.reloads < options_.maxReloads / 2 && out_.frames < options_.frameLimit * 3 / 4;
+  // Without that protection the last battle is all but lost, so the camp
+  // may spend all but the last hundred loads and a sixth of the frames.
+  const bool budget =
+      out_.reloads < options_.maxReloads - 100 && out_.frames < options_.frameLimit - options_.frameLimit / 6;
   if ((weakest < ReadyLevel(LAST_LEVEL + 1) || guarded < 60) && budget) return Key(KEY_SPACE);
   if (!drinkBoosts_) {
     drinkBoosts_ = true;
@@ -628,6 +631,7 @@ void Player::Fight(const View& v) {
   if (!inBattle_) {
     inBattle_ = true;
     ++out_.battles;
+    out_.lastBattles += m == LAST_MONSTER;
     ++battlesSinceSave_;
     for (int h = 1; h <= 2; ++h) prevHealth_[h] = v.Hero(h, HEALTH);
     defeated_ = false;
