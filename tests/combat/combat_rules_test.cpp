@@ -73,11 +73,7 @@ TEST_F(CombatRulesTest, EachAttackHitsUpToItsThresholdWithAndWithoutTheEye) {
   const Case cases[] = {{ATTACK_LIGHT, 0, 90},  {ATTACK_NORMAL, 0, 75}, {ATTACK_HEAVY, 0, 50},
                         {ATTACK_LIGHT, 1, 100}, {ATTACK_NORMAL, 1, 85}, {ATTACK_HEAVY, 1, 60}};
   for (const Case& c : cases) {
-    if (c.eye == 1) {
-      Equip(1, CATEGORY_AMULET, EYE_OF_KALTIAS);
-    } else {
-      Equip(1, CATEGORY_AMULET, 0);
-    }
+    Equip(1, CATEGORY_AMULET, c.eye == 1 ? EYE_OF_KALTIAS : 0);
     for (int roll : {c.threshold, c.threshold + 1}) {
       if (roll > 100) continue;
       const bool hit = roll <= c.threshold;

@@ -73,10 +73,14 @@ class CombatTest : public ::testing::Test {
     }
   }
 
-  // A key down for one frame and up for the next.
+  // A key or button down for one frame and up for the next.
   void Press(int code) {
     HoldKey(
         platform, code, [&] { Frames(); }, [&] { Frames(); });
+  }
+  void Click(int x, int y) {
+    ClickAt(
+        platform, x, y, MOUSE_LEFT, [&] { Frames(); }, [&] { Frames(); });
   }
 
   bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }

@@ -97,8 +97,7 @@ TEST(WindowClose, OnEveryScreenTheGameLeavesAtOnceAndLosesNothing) {
   std::vector<std::uint8_t> saved;
   {
     PlaytestSession first{options};
-    std::string error;
-    ASSERT_TRUE(first.Start(error)) << error;
+    ASSERT_TRUE(test::Started(first));
     test::MakeMidAdventure(first.game());
     first.game().SlotName[1] = "KEEP";
     ASSERT_TRUE(SaveGame(first.game(), 1));
@@ -107,8 +106,7 @@ TEST(WindowClose, OnEveryScreenTheGameLeavesAtOnceAndLosesNothing) {
   for (const Screen& screen : SCREENS) {
     SCOPED_TRACE(testing::Message() << "screen " << screen.number);
     PlaytestSession session{options};
-    std::string error;
-    ASSERT_TRUE(session.Start(error)) << error;
+    ASSERT_TRUE(test::Started(session));
     Play(session, "wait 12\n");
     screen.reach(session);
     ASSERT_EQ(session.game().GameScreen, screen.number);
@@ -156,8 +154,7 @@ TEST(WindowClose, DuringStartUpTheGameEndsAtOnce) {
 TEST(PlatformFaults, WithoutASoundDeviceTheGamePlaysSilently) {
   ScopedEnv audio("SDL_AUDIODRIVER", "nonexistent");
   PlaytestSession session{PlaytestOptions{}};
-  std::string error;
-  ASSERT_TRUE(session.Start(error)) << error;
+  ASSERT_TRUE(test::Started(session));
   EXPECT_EQ(static_cast<SdlPlatform&>(session.platform()).Mixer(), nullptr);
   // The title music, a new game with its clicks, the area's music and a walk.
   test::RunScript(session,

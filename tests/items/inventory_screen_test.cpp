@@ -110,10 +110,8 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirOwnCategoryAndDerivedValuesFollowAtOnce)
   EXPECT_EQ(g().HeroEquipment[1][CATEGORY_SHIELD][1], 0);
 
   // Equipped in the weapon slot; the damage follows in the same frame.
-  platform.ScriptMouse(100, 340);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Frames(1);
-  platform.ScriptButton(MOUSE_LEFT, false);
+  ClickAt(
+      platform, 100, 340, MOUSE_LEFT, [&] { Frames(); }, [] {});
   EXPECT_EQ(Held(), nullptr);
   const int* worn = g().HeroEquipment[1][CATEGORY_WEAPON];
   EXPECT_EQ(worn[1], DAGGER);
@@ -319,9 +317,8 @@ TEST_F(LootTest, EndingTheLootingLeavesTheRestBehind) {
   EXPECT_EQ(g().LootCount, 3);
   Click(900, 690);  // the exit frame
   ASSERT_EQ(g().InvPopup, POPUP_CONFIRM);
-  platform.ScriptMouse(DIALOG_YES_X + 20, DIALOG_BOX_Y + 20);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Frames(1);
+  ClickAt(
+      platform, DIALOG_YES_X + 20, DIALOG_BOX_Y + 20, MOUSE_LEFT, [&] { Frames(); }, [] {});
   EXPECT_EQ(g().PendingScreen, SCREEN_WORLD);
   EXPECT_EQ(g().LootCount, 0);
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(g().LootList[k][1], 0);

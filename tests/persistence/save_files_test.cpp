@@ -56,6 +56,8 @@ class SaveFilesTest : public ::testing::Test {
 constexpr std::size_t PARTY = 0, HEROES = PARTY + 20, TIMERS = HEROES + 64, EQUIPMENT = TIMERS + 6,
                       INVENTORY = EQUIPMENT + 200, KILLS = INVENTORY + 2000, COMMENTS = KILLS + 20,
                       INTROS = COMMENTS + 55, EXPLORED = INTROS + 5;
+// The bytes before the first table number: the magic and the three strings.
+constexpr std::size_t HEAD = 4 + 4 + 4 + 4 + 4 + 4 + 6;
 
 TEST_F(SaveFilesTest, EveryTableComesBackIntoANewGameAsSaved) {
   SaveAs(3, "CAVERN");
@@ -110,27 +112,24 @@ class RefusedFileTest : public SaveFilesTest {
                            game->PendingNotice.empty();
     return !loaded && unchanged;
   }
-  // The good file with one table number (counted from the first) changed.
-  bool RefusedWith(std::size_t index, std::int32_t value) {
+  // The good file with the number at byte `offset` changed.
+  bool RefusedAt(std::size_t offset, std::int32_t value) {
     Bytes bytes = good;
-    PutInt(bytes, 4 + 4 + 4 + 4 + 4 + 4 + 6 + 4 * index, value);
+    PutInt(bytes, offset, value);
     return Refused(bytes);
   }
+  // The same for a table number, counted from the first.
+  bool RefusedWith(std::size_t index, std::int32_t value) { return RefusedAt(HEAD + 4 * index, value); }
 
   Bytes good, before;
 };
 
 TEST_F(RefusedFileTest, WrongMagicTruncatedOrLongFiles) {
-  for (std::int32_t magic : {0, 314, -313}) {
-    Bytes bytes = good;
-    PutInt(bytes, 0, magic);
-    EXPECT_TRUE(Refused(bytes)) << magic;
-  }
+  for (std::int32_t magic : {0, 314, -313}) EXPECT_TRUE(RefusedAt(0, magic)) << magic;
   // Cut at every section boundary, one byte short or long, and empty.
-  const std::size_t head = 4 + 4 + 4 + 4 + 4 + 4 + 6;
   std::vector<std::size_t> cuts = {0, 2, 8, 14, 22, 28, good.size() - 1};
   for (std::size_t section : {PARTY, HEROES, TIMERS, EQUIPMENT, INVENTORY, KILLS, COMMENTS, INTROS, EXPLORED})
-    cuts.push_back(head + 4 * section);
+    cuts.push_back(HEAD + 4 * section);
   for (std::size_t cut : cuts)
     EXPECT_TRUE(Refused(Bytes(good.begin(), good.begin() + static_cast<long>(cut)))) << cut;
   Bytes longer = good;
@@ -146,18 +145,12 @@ TEST_F(RefusedFileTest, WrongMagicTruncatedOrLongFiles) {
 
 TEST_F(RefusedFileTest, AbsurdStringLengths) {
   // The save name's length (offset 4), hero 1's (offset 12), hero 2's (20).
-  for (std::int32_t length : {-1, 16, 0x7fffffff}) {
-    Bytes bytes = good;
-    PutInt(bytes, 4, length);
-    EXPECT_TRUE(Refused(bytes)) << length;
-  }
-  for (std::size_t offset : {12u, 20u}) {
-    for (std::int32_t length : {-4, 9, 0x40000000}) {
-      Bytes bytes = good;
-      PutInt(bytes, offset, length);
-      EXPECT_TRUE(Refused(bytes)) << offset << " " << length;
-    }
-  }
+  const std::pair<std::size_t, std::int32_t> cases[] = {
+      {4, -1},          {4, 16},  {4, 0x7fffffff}, {12, -4},         {12, 9},
+      {12, 0x40000000}, {20, -4}, {20, 9},         {20, 0x40000000},
+  };
+  for (const auto& [offset, length] : cases)
+    EXPECT_TRUE(RefusedAt(offset, length)) << offset << " " << length;
 }
 
 TEST_F(RefusedFileTest, ValuesPlayCannotGive) {

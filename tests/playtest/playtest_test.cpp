@@ -271,9 +271,8 @@ Frames Play(const std::string& script, const std::function<void(PlaytestSession&
   PlaytestOptions options;
   options.fast = true;
   PlaytestSession session(options);
-  std::string error;
   Frames run;
-  EXPECT_TRUE(session.Start(error)) << error;
+  EXPECT_TRUE(test::Started(session));
   if (beforeRun) beforeRun(session);
   auto record = std::move(session.afterFrame);
   session.afterFrame = [&] {

@@ -141,7 +141,6 @@ class DayNightTest : public WorldTest {
     }
     return n;
   }
-  void ForgetScreen(int c, int r) { SeeScreen(c, r, false); }
 };
 
 TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
@@ -154,7 +153,7 @@ TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
   };
   for (const Case& k : cases) {
     PlaceParty(k.column, k.row, 512, 288);
-    ForgetScreen(k.column, k.row);
+    SeeScreen(k.column, k.row, false);
     g().PartyState[TimeOfDay] = k.time;
     Frames(1);
     EXPECT_EQ(SeenCells(k.column, k.row), k.cells) << "time " << k.time << ", level " << g().CurrentLevel;
@@ -162,7 +161,7 @@ TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
   // The 21 cells are five by five without the corners.
   EXPECT_EQ(g().ExploredMap[1][3][14][7], 1);
   PlaceParty(3, 1, 512, 288);
-  ForgetScreen(3, 1);
+  SeeScreen(3, 1, false);
   g().PartyState[TimeOfDay] = 2;
   Frames(1);
   EXPECT_EQ(g().ExploredMap[3][1][14][7], 0);
@@ -170,14 +169,14 @@ TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
 
   // The option only changes the light: the night still sees less.
   g().OptionFlags[OPTION_DAY_NIGHT] = 0;
-  ForgetScreen(3, 1);
+  SeeScreen(3, 1, false);
   Frames(1);
   EXPECT_EQ(SeenCells(3, 1), 21);
 }
 
 TEST_F(DayNightTest, RevealStopsAtTheScreenBorder) {
   PlaceParty(3, 1, 0, 0);
-  ForgetScreen(3, 1);
+  SeeScreen(3, 1, false);
   g().PartyState[TimeOfDay] = 20;
   Frames(1);
   EXPECT_EQ(SeenCells(3, 1), 4 + 4 + 3 + 2);  // the lower-right quarter of the 37-cell shape
