@@ -26,8 +26,6 @@ class CombatRulesTest : public CombatTest {
   int Condition(int h, int slot) { return g().HeroEquipment[h][slot][2]; }
 };
 
-// ---- the turn engine
-
 TEST_F(CombatRulesTest, TiesGoToHeroOneThenHeroTwoThenTheMonsterAndSlowHeroesWait) {
   for (int k = 1; k <= 3; ++k) g().TurnTimers[k][2] = 100;
   RunTurnEngine(g());
@@ -63,8 +61,6 @@ TEST_F(CombatRulesTest, TiesGoToHeroOneThenHeroTwoThenTheMonsterAndSlowHeroesWai
   EXPECT_EQ(g().CombatTurn, TURN_MONSTER);
   EXPECT_EQ(g().TurnTimers[MONSTER_SIDE][1], 200);
 }
-
-// ---- attacks
 
 TEST_F(CombatRulesTest, EachAttackHitsUpToItsThresholdWithAndWithoutTheEye) {
   struct Case {
@@ -134,8 +130,6 @@ TEST_F(CombatRulesTest, WeaponsWearByAttackAndClass) {
   EXPECT_EQ(g().SoundEvent, SOUND_HIT + ItemStats(CATEGORY_WEAPON, 1, item::HitSound));
 }
 
-// ---- rest and spells
-
 TEST_F(CombatRulesTest, RestHealsATenthAtLeastOneAndNeverBeyondFull) {
   Hero(1)[hero::MaxHealth] = 4;
   Hero(1)[hero::Health] = 1;
@@ -170,8 +164,6 @@ TEST_F(CombatRulesTest, ACastCostsHealthAndIsRefusedAtTheDrain) {
   EXPECT_GE(30 - g().MonsterHealth, 3);
   EXPECT_LE(30 - g().MonsterHealth, 4);
 }
-
-// ---- the monster's blow
 
 TEST_F(CombatRulesTest, BlocksCountAndActiveBlockingTriplesTheChance) {
   Equip(1, CATEGORY_SHIELD, 9);  // the Wall Shield: 32 blocking
@@ -253,8 +245,6 @@ TEST_F(CombatRulesTest, BurnsAndSpikesHurtTheMonsterWithoutAKill) {
   EXPECT_EQ(g().CombatTurn, TURN_VICTORY);
 }
 
-// ---- outcomes
-
 TEST_F(CombatRulesTest, AMutualDeathIsADefeat) {
   g().CombatTurn = RESOLVE_MONSTER;
   g().MonsterHealth = -5;
@@ -277,8 +267,6 @@ TEST_F(CombatRulesTest, WornOutEquipmentBreaksWithItsSlotsSound) {
   EXPECT_EQ(g().HeroEquipment[2][CATEGORY_SHIELD][1], 1);
   EXPECT_EQ(g().SoundEvent, SOUND_BREAK + 4);
 }
-
-// ---- rewards
 
 TEST_F(CombatRulesTest, TheToothNecklaceWidensEveryLootDraw) {
   g().CurrentLevel = 5;

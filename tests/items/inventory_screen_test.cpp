@@ -143,6 +143,7 @@ TEST_F(InventoryTest, PotionsAreDrunkFromTheExaminePanel) {
   PutInGrid(1, 1, CATEGORY_POTION, RED_POTION);
   PutInGrid(2, 1, CATEGORY_POTION, STRENGTH_POTION);
   PutInGrid(3, 1, CATEGORY_POTION, STRENGTH_POTION);
+  PutInGrid(4, 1, CATEGORY_POTION, INTELLIGENCE_POTION);
   PutInGrid(5, 1, CATEGORY_WEAPON, DAGGER);
   g().HeroStats[2][hero::Health] = 3;
   OpenInventory(2);
@@ -157,9 +158,11 @@ TEST_F(InventoryTest, PotionsAreDrunkFromTheExaminePanel) {
   EXPECT_EQ(g().HeroStats[2][hero::Health], g().HeroStats[2][hero::MaxHealth]);
   EXPECT_EQ(g().PartyInventory[1][1][1], 0);
   EXPECT_EQ(sounds.back(), SOUND_USE_BASE + 1);
-  drinkAt(2);
-  drinkAt(3);
+  // Boosts add up; each potion feeds its own timer, and only the drinker's.
+  for (int column : {2, 3, 4}) drinkAt(column);
   EXPECT_EQ(g().HeroTimers[2][1], 60);
+  EXPECT_EQ(g().HeroTimers[2][2], 0);
+  EXPECT_EQ(g().HeroTimers[2][3], 30);
   EXPECT_EQ(g().HeroTimers[1][1], 0);
 
   // A weapon has no button: a click on that place only closes the panel.
@@ -360,24 +363,6 @@ TEST(ItemText, EveryDescriptionFitsThePanelInTheFont) {
       }
     }
   }
-}
-
-TEST(ItemRules, PotionsHealOrAddUpBoosts) {
-  FakePlatform platform;
-  auto game = std::make_unique<Game>(platform);
-  game->HeroStats[2][hero::MaxHealth] = 40;
-  game->HeroStats[2][hero::Health] = 3;
-  DrinkPotion(*game, 2, RED_POTION);
-  EXPECT_EQ(game->HeroStats[2][hero::Health], 40);
-  DrinkPotion(*game, 1, STRENGTH_POTION);
-  DrinkPotion(*game, 1, STRENGTH_POTION);
-  DrinkPotion(*game, 1, INTELLIGENCE_POTION);
-  EXPECT_EQ(game->HeroTimers[1][1], 60);
-  EXPECT_EQ(game->HeroTimers[1][2], 0);
-  EXPECT_EQ(game->HeroTimers[1][3], 30);
-  game->HeroEquipment[1][5][1] = NATURAL_PENDANT;
-  EXPECT_TRUE(WearsAmulet(*game, 1, NATURAL_PENDANT));
-  EXPECT_FALSE(WearsAmulet(*game, 2, NATURAL_PENDANT));
 }
 
 }  // namespace

@@ -127,11 +127,10 @@ TEST_F(ScreenTest, TheImagesAreRedrawnOnlyWhereCellsAreUncovered) {
   EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
 }
 
-class DayNightTest : public WorldTest {
+class DayNightTest : public ScreenTest {
  protected:
   void SetUp() override {
-    NewGame();
-    PlaceParty(3, 1, 512, 288);
+    ScreenTest::SetUp();
     Frames(1);
   }
   int SeenCells(int c, int r) {
@@ -203,16 +202,15 @@ TEST_F(DayNightTest, LightIsFullAtNoonDarkestAtNightAndNeverBlueAboveRed) {
   EXPECT_EQ(WorldLight(g()).blue, 127);
 }
 
-std::vector<std::uint8_t> MapBytes(int magic, std::size_t ints) {
-  std::vector<std::uint8_t> bytes(4 * ints, 0);
-  for (int i = 0; i < 4; ++i)
-    bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(magic >> (8 * i));
-  return bytes;
-}
-
 void PutInt(std::vector<std::uint8_t>& bytes, std::size_t index, std::int32_t v) {
   for (int i = 0; i < 4; ++i)
     bytes[4 * index + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+std::vector<std::uint8_t> MapBytes(int magic, std::size_t ints) {
+  std::vector<std::uint8_t> bytes(4 * ints, 0);
+  PutInt(bytes, 0, magic);
+  return bytes;
 }
 
 // The integer index of field f of slot t on screen (c, r).
