@@ -280,8 +280,8 @@ TEST_F(LootTest, CarryingOffTheFirstOfThreeMovesTheOthersUp) {
   Click(60, 690);
   EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
   EXPECT_EQ(g().LootCount, 2);
-  EXPECT_EQ((ItemKey{g().LootList[1][1], g().LootList[1][2], g().LootList[1][3]}), CAP);
-  EXPECT_EQ((ItemKey{g().LootList[2][1], g().LootList[2][2], g().LootList[2][3]}), POTION);
+  EXPECT_EQ(LootAt(1), CAP);
+  EXPECT_EQ(LootAt(2), POTION);
   EXPECT_EQ(g().LootList[3][1], 0);
   Click(CellX(1), CellY(1, 2));
   Press(KEY_ESCAPE);  // loot still waits
@@ -302,7 +302,7 @@ TEST_F(LootTest, AnItemGoesBackOnlyOntoAnEmptyPanel) {
   EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
   ClickPanel(1);
   EXPECT_EQ(Held(), nullptr);
-  EXPECT_EQ((ItemKey{g().LootList[1][1], g().LootList[1][2], g().LootList[1][3]}), WORN_DAGGER);
+  EXPECT_EQ(LootAt(1), WORN_DAGGER);
 
   ClickPanel(2, MOUSE_RIGHT);
   EXPECT_EQ(g().InvPopup, POPUP_EXAMINE);
