@@ -4,6 +4,7 @@
 // platform's trace was last cleared.
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <random>
 #include <string_view>
@@ -64,23 +65,25 @@ inline std::uint32_t SeedForRolls(std::initializer_list<Roll> rolls) {
   }
 }
 
-// A key held down through `frame` and let go before `after`.
-template <class Frame, class After>
-void HoldKey(Platform& p, int key, Frame&& frame, After&& after) {
+// A key held down through `frame` and let go before `after` (by default
+// `frame` once more).
+template <class Frame>
+void HoldKey(Platform& p, int key, Frame&& frame, const std::function<void()>& after = {}) {
   p.ScriptKey(key, true);
   frame();
   p.ScriptKey(key, false);
-  after();
+  after ? after() : frame();
 }
 
-// A mouse button pressed at (x, y) through `frame` and let go before `after`.
-template <class Frame, class After>
-void ClickAt(Platform& p, int x, int y, int button, Frame&& frame, After&& after) {
+// A mouse button pressed at (x, y) through `frame` and let go before `after`
+// (by default `frame` once more).
+template <class Frame>
+void ClickAt(Platform& p, int x, int y, int button, Frame&& frame, const std::function<void()>& after = {}) {
   p.ScriptMouse(x, y);
   p.ScriptButton(button, true);
   frame();
   p.ScriptButton(button, false);
-  after();
+  after ? after() : frame();
 }
 
 // How often a text was drawn since the platform's trace was last cleared.

@@ -283,8 +283,7 @@ class CombatScenarioTest : public ::testing::Test {
   }
 
   void Key(int code) {
-    test::HoldKey(
-        session.platform(), code, [&] { session.Frames(1); }, [&] { session.Frames(1); });
+    test::HoldKey(session.platform(), code, [&] { session.Frames(1); });
   }
 
   // The encounter banner runs out and the battle begins.

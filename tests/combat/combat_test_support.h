@@ -75,12 +75,10 @@ class CombatTest : public ::testing::Test {
 
   // A key or button down for one frame and up for the next.
   void Press(int code) {
-    HoldKey(
-        platform, code, [&] { Frames(); }, [&] { Frames(); });
+    HoldKey(platform, code, [&] { Frames(); });
   }
   void Click(int x, int y) {
-    ClickAt(
-        platform, x, y, MOUSE_LEFT, [&] { Frames(); }, [&] { Frames(); });
+    ClickAt(platform, x, y, MOUSE_LEFT, [&] { Frames(); });
   }
 
   bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }

@@ -40,8 +40,7 @@ class EndingTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) RunFrame(*game, hooks);
   }
   void PressEscape() {
-    test::HoldKey(
-        platform, KEY_ESCAPE, [&] { Frames(1); }, [&] { Frames(1); });
+    test::HoldKey(platform, KEY_ESCAPE, [&] { Frames(1); });
   }
   // The glyphs drawn on screen row y last frame, with their tint.
   std::vector<FakePlatform::DrawCall> GlyphsAt(float y) const {

@@ -46,12 +46,10 @@ class CreationTest : public ::testing::Test {
     RunCreationScreen(*game);
   }
   void Click(int x, int y) {
-    test::ClickAt(
-        platform, x, y, MOUSE_LEFT, [&] { Frame(); }, [&] { Frame(); });
+    test::ClickAt(platform, x, y, MOUSE_LEFT, [&] { Frame(); });
   }
   void Press(int key) {
-    test::HoldKey(
-        platform, key, [&] { Frame(); }, [&] { Frame(); });
+    test::HoldKey(platform, key, [&] { Frame(); });
   }
   // The attributes of a created hero, strength to endurance.
   std::array<int, 4> Attributes(int h) const {

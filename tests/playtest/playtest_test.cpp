@@ -156,13 +156,11 @@ class ScreenWalkTest : public ::testing::Test {
   }
 
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    test::ClickAt(
-        session.platform(), x, y, button, [&] { session.Frames(1); }, [&] { session.Frames(1); });
+    test::ClickAt(session.platform(), x, y, button, [&] { session.Frames(1); });
     Settle();
   }
   void Key(int code) {
-    test::HoldKey(
-        session.platform(), code, [&] { session.Frames(1); }, [&] { session.Frames(1); });
+    test::HoldKey(session.platform(), code, [&] { session.Frames(1); });
     Settle();
   }
 

@@ -178,8 +178,7 @@ class StartupMenuTest : public MenuTest {
     StartupMenuFrame(shell, sm);
   }
   void ClickAt(int x, int y) {
-    test::ClickAt(
-        platform, x, y, MOUSE_LEFT, [&] { Step(); }, [&] { Step(); });
+    test::ClickAt(platform, x, y, MOUSE_LEFT, [&] { Step(); });
   }
   StartupMenu sm;
 };

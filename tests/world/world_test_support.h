@@ -134,12 +134,10 @@ class WorldTest : public ::testing::Test {
 
   // A key or button down for one frame and up for the next.
   void Press(int code) {
-    HoldKey(
-        platform, code, [&] { Frames(); }, [&] { Frames(); });
+    HoldKey(platform, code, [&] { Frames(); });
   }
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    ClickAt(
-        platform, x, y, button, [&] { Frames(); }, [&] { Frames(); });
+    ClickAt(platform, x, y, button, [&] { Frames(); });
   }
 
   // The last frame's draws of one picture, on the screen or into a render
