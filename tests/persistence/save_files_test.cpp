@@ -316,11 +316,11 @@ std::string SlotClick(int slot) {
   const int y = (slot == QUICK_SLOT ? 632 : 200 + 52 * (slot - 1)) + 25;
   return "click 500 " + std::to_string(y) + "\n";
 }
-constexpr const char* CONTINUE_GAME = "click 512 290\nwait 25\n";
-constexpr const char* SAVE_GAME = "click 512 380\nwait 1\n";
-constexpr const char* LOAD_GAME = "click 512 470\nwait 1\n";
-constexpr const char* ACTION_BUTTON = "click 650 725\n";
-constexpr const char* TO_MAIN_MENU = "key 27\nwait 25\n";
+const std::string CONTINUE_GAME = "click 512 290\nwait 25\n";
+const std::string SAVE_GAME = "click 512 380\nwait 1\n";
+const std::string LOAD_GAME = "click 512 470\nwait 1\n";
+const std::string ACTION_BUTTON = "click 650 725\n";
+const std::string TO_MAIN_MENU = "key 27\nwait 25\n";
 
 class SaveScreenScenario : public ::testing::Test {
  protected:
@@ -363,8 +363,7 @@ class SaveScreenScenario : public ::testing::Test {
 TEST_F(SaveScreenScenario, SavedIntoASlotOverwrittenAndLoadedBackAfterARestart) {
   PlayMidAdventure();
   const Bytes saved = Tables();
-  Run(TO_MAIN_MENU);
-  Run(SAVE_GAME);
+  Run(TO_MAIN_MENU + SAVE_GAME);
   ASSERT_EQ(g().GameScreen, SCREEN_SAVE_LOAD);
   EXPECT_TRUE(Drawn("SAVE GAME"));
   EXPECT_EQ(DrawnCount("( EMPTY SLOT )"), 8);
@@ -386,8 +385,7 @@ TEST_F(SaveScreenScenario, SavedIntoASlotOverwrittenAndLoadedBackAfterARestart) 
 
   // A used slot preloads its name; SAVE on it asks first. N and Escape
   // close the dialog and stay; another slot takes its own name.
-  Run(TO_MAIN_MENU);
-  Run(SAVE_GAME);
+  Run(TO_MAIN_MENU + SAVE_GAME);
   Run(SlotClick(2));
   EXPECT_EQ(g().EditName, "DEEP CAVERN ROA");
   Run("key 13\n");
@@ -414,8 +412,7 @@ TEST_F(SaveScreenScenario, SavedIntoASlotOverwrittenAndLoadedBackAfterARestart) 
   // quicksave cannot be chosen.
   g().PartyState[PartyX] = 64;
   g().HeroStats[1][hero::Experience] += 50;
-  Run(TO_MAIN_MENU);
-  Run(LOAD_GAME);
+  Run(TO_MAIN_MENU + LOAD_GAME);
   Run(SlotClick(5) + SlotClick(QUICK_SLOT));
   EXPECT_EQ(g().SelectedSlot, 0);
   Run(SlotClick(2) + ACTION_BUTTON + "wait 11\n");
@@ -482,8 +479,7 @@ TEST_F(SaveScreenScenario, DamagedFilesChangeNothing) {
   wild->HeroStats[1][hero::Level] = 99;
   WriteBytes(GameDataPath(g().DataDir, QUICK_SLOT), GameDataBytes(*wild));
 
-  Run(TO_MAIN_MENU);
-  Run(LOAD_GAME);
+  Run(TO_MAIN_MENU + LOAD_GAME);
   EXPECT_TRUE(Drawn("CUT SHORT"));
   EXPECT_EQ(DrawnCount("( EMPTY SLOT )"), 7);
   Run(SlotClick(4));
@@ -496,8 +492,7 @@ TEST_F(SaveScreenScenario, DamagedFilesChangeNothing) {
   EXPECT_EQ(Tables(), before);
 
   // The quickload finds the magic number, asks, and refuses the file.
-  Run("key 27\nwait 1\n");
-  Run(CONTINUE_GAME);
+  Run("key 27\nwait 1\n" + CONTINUE_GAME);
   Run("key 120\nkey 89\n");
   EXPECT_EQ(g().MessageText, "INVALID FILE");
   EXPECT_EQ(Tables(), before);
