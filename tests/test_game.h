@@ -6,14 +6,29 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <random>
 #include <string_view>
 
 #include "game/game.h"
+#include "game/game_setup.h"
 #include "items/item_database.h"
 #include "party/hero_record.h"
+#include "shell/assets.h"
 
 namespace vv::test {
+
+// A game on `platform` with the game's pictures (white as the mask colour),
+// its fonts and every constant table, as start-up leaves it.
+inline std::unique_ptr<Game> MakeLoadedGame(Platform& platform) {
+  RegisterAssets(platform);
+  platform.SetMaskColor(255, 255, 255);
+  auto game = std::make_unique<Game>(platform);
+  LoadFonts(*game);
+  LoadGameImages(*game);
+  MakeStartupHooks(*game).initTables();
+  return game;
+}
 
 // ARNE the Fighter and BIRGIT the Sorcerer, of one level and with every
 // attribute alike, at full health, the first spell chosen. Tests change

@@ -37,12 +37,7 @@ inline std::uint32_t SeedForRoll(int value, int low = 1, int high = 100) {
 class WorldTest : public ::testing::Test {
  protected:
   WorldTest() {
-    RegisterAssets(platform);
-    platform.SetMaskColor(255, 255, 255);
-    game_ = std::make_unique<Game>(platform);
-    LoadFonts(g());
-    LoadGameImages(g());
-    MakeStartupHooks(g()).initTables();
+    game_ = MakeLoadedGame(platform);
     // The world's screens and the hero screens it leads to: the other
     // subsystems' per-frame work (derived statistics, music) plays no part
     // in these tests.
