@@ -328,7 +328,7 @@ TEST_F(FilesTest, DamagedOrMissingOptionsFileKeepsTheDefaults) {
   notASwitch[8] = 2;
   // The empty case stands for no file at all.
   for (const Bytes& bytes : {wrongMagic, truncated, notASwitch, Bytes{}}) {
-    if (bytes.empty()) std::filesystem::remove(dir / OPTIONS_FILE);
+    std::filesystem::remove(dir / OPTIONS_FILE);
     if (!bytes.empty()) Put(OPTIONS_FILE, bytes);
     ResetOptions(shell);
     ReadOptionsFile(shell);
