@@ -144,10 +144,12 @@ TEST_F(RefusedFileTest, WrongMagicTruncatedOrLongFiles) {
 }
 
 TEST_F(RefusedFileTest, AbsurdStringLengths) {
-  // The save name's length (offset 4), hero 1's (offset 12), hero 2's (20).
+  // Each string's length (at bytes 4, 12 and 20) below zero, above its
+  // limit, or far past the end of the file.
   const std::pair<std::size_t, std::int32_t> cases[] = {
-      {4, -1},          {4, 16},  {4, 0x7fffffff}, {12, -4},         {12, 9},
-      {12, 0x40000000}, {20, -4}, {20, 9},         {20, 0x40000000},
+      {4, -1},  {4, 16}, {4, 0x7fffffff},   // the save name
+      {12, -4}, {12, 9}, {12, 0x40000000},  // hero 1's name
+      {20, -4}, {20, 9}, {20, 0x40000000},  // hero 2's name
   };
   for (const auto& [offset, length] : cases)
     EXPECT_TRUE(RefusedAt(offset, length)) << offset << " " << length;
