@@ -4,15 +4,31 @@
 // platform's trace was last cleared.
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <random>
 #include <string_view>
 
 #include "game/game.h"
+#include "game/game_setup.h"
 #include "items/item_database.h"
 #include "party/hero_record.h"
+#include "shell/assets.h"
 
 namespace vv::test {
+
+// A game on `platform` with the game's pictures (white as the mask colour),
+// its fonts and every constant table, as start-up leaves it.
+inline std::unique_ptr<Game> MakeLoadedGame(Platform& platform) {
+  RegisterAssets(platform);
+  platform.SetMaskColor(255, 255, 255);
+  auto game = std::make_unique<Game>(platform);
+  LoadFonts(*game);
+  LoadGameImages(*game);
+  MakeStartupHooks(*game).initTables();
+  return game;
+}
 
 // ARNE the Fighter and BIRGIT the Sorcerer, of one level and with every
 // attribute alike, at full health, the first spell chosen. Tests change
@@ -64,23 +80,25 @@ inline std::uint32_t SeedForRolls(std::initializer_list<Roll> rolls) {
   }
 }
 
-// A key held down through `frame` and let go before `after`.
-template <class Frame, class After>
-void HoldKey(Platform& p, int key, Frame&& frame, After&& after) {
+// A key held down through `frame` and let go before `after` (by default
+// `frame` once more).
+template <class Frame>
+void HoldKey(Platform& p, int key, Frame&& frame, const std::function<void()>& after = {}) {
   p.ScriptKey(key, true);
   frame();
   p.ScriptKey(key, false);
-  after();
+  after ? after() : frame();
 }
 
-// A mouse button pressed at (x, y) through `frame` and let go before `after`.
-template <class Frame, class After>
-void ClickAt(Platform& p, int x, int y, int button, Frame&& frame, After&& after) {
+// A mouse button pressed at (x, y) through `frame` and let go before `after`
+// (by default `frame` once more).
+template <class Frame>
+void ClickAt(Platform& p, int x, int y, int button, Frame&& frame, const std::function<void()>& after = {}) {
   p.ScriptMouse(x, y);
   p.ScriptButton(button, true);
   frame();
   p.ScriptButton(button, false);
-  after();
+  after ? after() : frame();
 }
 
 // How often a text was drawn since the platform's trace was last cleared.

@@ -15,10 +15,7 @@ TEST(BotExplorer, RemembersTeleportersAndTheEdgeItCameInBy) {
   // Walled in on three sides at (10, 5): the only way is right, onto a
   // teleporter that lands the party at (20, 12), past its twin at (19, 12).
   int move = e.NextMove(3, 10, 5);
-  while (move != RIGHT) {
-    e.Observe(3, 10, 5);
-    move = e.NextMove(3, 10, 5);
-  }
+  for (; move != RIGHT; move = e.NextMove(3, 10, 5)) e.Observe(3, 10, 5);
   e.Observe(3, 20, 12);
   // Wall the landing cell in except back toward the twin and down.
   for (int tries = 0; tries < 4; ++tries) {

@@ -51,11 +51,6 @@ class CombatFlowTest : public CombatTest {
     }
     ASSERT_EQ(g().CombatTurn, h);
   }
-  int Count(int code) const {
-    int n = 0;
-    for (int s : sounds) n += s == code;
-    return n;
-  }
 };
 
 TEST_F(CombatFlowTest, TheFirstFrameSetsTheBattleUpBeforeTheMusicChoosesItsTrack) {
@@ -105,10 +100,7 @@ TEST_F(CombatFlowTest, TheMenuActsOnlyOnWhatTheHeroCanDo) {
   EXPECT_EQ(g().SpellListOpen, 0);
 
   // A click on the Rest row rests.
-  platform.ScriptMouse(500, MENU_Y + 3 * MENU_ROW_STEP + 5);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Frames(1);
-  platform.ScriptButton(MOUSE_LEFT, false);
+  Click(500, MENU_Y + 3 * MENU_ROW_STEP + 5);
   EXPECT_EQ(g().CombatTurn, RESOLVE_HERO_1);
   EXPECT_EQ(sounds.back(), SOUND_REST);
 }
@@ -251,14 +243,10 @@ TEST_F(CombatFlowTest, TheSpellScreenChoosesByClickAndArrows) {
   };
   EXPECT_EQ(textAt(289, 208), "LAVA BOLT");
   EXPECT_EQ(textAt(289, 232), "");  // row 4 is not known yet
-  auto click = [&](int x, int y) {
-    test::ClickAt(
-        platform, x, y, MOUSE_LEFT, [&] { Frames(); }, [&] { Frames(); });
-  };
   sounds.clear();
-  click(300, 156 + 48 + 21);  // the bottom edge of row 3
+  Click(300, 156 + 48 + 21);  // the bottom edge of row 3
   EXPECT_EQ(Hero(2)[hero::Spell], 3);
-  click(300, 235);  // where row 4 would be
+  Click(300, 235);  // where row 4 would be
   Press(KEY_DOWN);  // already the last known spell
   EXPECT_EQ(Hero(2)[hero::Spell], 3);
   EXPECT_EQ(sounds, std::vector<int>{SOUND_CLICK});
@@ -295,8 +283,7 @@ class CombatScenarioTest : public ::testing::Test {
   }
 
   void Key(int code) {
-    test::HoldKey(
-        session.platform(), code, [&] { session.Frames(1); }, [&] { session.Frames(1); });
+    test::HoldKey(session.platform(), code, [&] { session.Frames(1); });
   }
 
   // The encounter banner runs out and the battle begins.
@@ -306,9 +293,10 @@ class CombatScenarioTest : public ::testing::Test {
     ASSERT_EQ(g().GameScreen, SCREEN_COMBAT);
   }
 
-  // Each hero answers his turn with `key` until the battle is left.
-  void FightWith(int key) {
-    for (int frame = 0; frame < 20000 && g().GameScreen == SCREEN_COMBAT; ++frame) {
+  // Each hero answers his turn with `key` until the battle is left or its
+  // turn becomes `until`.
+  void FightWith(int key, int until = -1) {
+    for (int i = 0; i < 20000 && g().GameScreen == SCREEN_COMBAT && g().CombatTurn != until; ++i) {
       if (g().CombatTurn == TURN_HERO_1 || g().CombatTurn == TURN_HERO_2) {
         Key(key);
       } else {
@@ -357,13 +345,7 @@ TEST_F(CombatScenarioTest, TheWinOverVorgashFadesIntoTheEnding) {
   Encounter();
   EXPECT_EQ(g().CombatMonster, VORGASH);
   EXPECT_EQ(g().CombatSongFile, 6);
-  for (int i = 0; i < 20000 && g().CombatTurn != TURN_VICTORY; ++i) {
-    if (g().CombatTurn == TURN_HERO_1 || g().CombatTurn == TURN_HERO_2) {
-      Key('A');
-    } else {
-      session.Frames(1);
-    }
-  }
+  FightWith('A', TURN_VICTORY);
   ASSERT_EQ(g().CombatTurn, TURN_VICTORY);
   const int experience = g().HeroStats[1][hero::Experience];
   session.Frames(FINAL_VICTORY_FRAMES - 1);

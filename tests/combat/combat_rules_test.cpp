@@ -26,8 +26,6 @@ class CombatRulesTest : public CombatTest {
   int Condition(int h, int slot) { return g().HeroEquipment[h][slot][2]; }
 };
 
-// ---- the turn engine
-
 TEST_F(CombatRulesTest, TiesGoToHeroOneThenHeroTwoThenTheMonsterAndSlowHeroesWait) {
   for (int k = 1; k <= 3; ++k) g().TurnTimers[k][2] = 100;
   RunTurnEngine(g());
@@ -64,8 +62,6 @@ TEST_F(CombatRulesTest, TiesGoToHeroOneThenHeroTwoThenTheMonsterAndSlowHeroesWai
   EXPECT_EQ(g().TurnTimers[MONSTER_SIDE][1], 200);
 }
 
-// ---- attacks
-
 TEST_F(CombatRulesTest, EachAttackHitsUpToItsThresholdWithAndWithoutTheEye) {
   struct Case {
     int attack, eye, threshold;
@@ -73,11 +69,7 @@ TEST_F(CombatRulesTest, EachAttackHitsUpToItsThresholdWithAndWithoutTheEye) {
   const Case cases[] = {{ATTACK_LIGHT, 0, 90},  {ATTACK_NORMAL, 0, 75}, {ATTACK_HEAVY, 0, 50},
                         {ATTACK_LIGHT, 1, 100}, {ATTACK_NORMAL, 1, 85}, {ATTACK_HEAVY, 1, 60}};
   for (const Case& c : cases) {
-    if (c.eye == 1) {
-      Equip(1, CATEGORY_AMULET, EYE_OF_KALTIAS);
-    } else {
-      Equip(1, CATEGORY_AMULET, 0);
-    }
+    Equip(1, CATEGORY_AMULET, c.eye == 1 ? EYE_OF_KALTIAS : 0);
     for (int roll : {c.threshold, c.threshold + 1}) {
       if (roll > 100) continue;
       const bool hit = roll <= c.threshold;
@@ -138,8 +130,6 @@ TEST_F(CombatRulesTest, WeaponsWearByAttackAndClass) {
   EXPECT_EQ(g().SoundEvent, SOUND_HIT + ItemStats(CATEGORY_WEAPON, 1, item::HitSound));
 }
 
-// ---- rest and spells
-
 TEST_F(CombatRulesTest, RestHealsATenthAtLeastOneAndNeverBeyondFull) {
   Hero(1)[hero::MaxHealth] = 4;
   Hero(1)[hero::Health] = 1;
@@ -174,8 +164,6 @@ TEST_F(CombatRulesTest, ACastCostsHealthAndIsRefusedAtTheDrain) {
   EXPECT_GE(30 - g().MonsterHealth, 3);
   EXPECT_LE(30 - g().MonsterHealth, 4);
 }
-
-// ---- the monster's blow
 
 TEST_F(CombatRulesTest, BlocksCountAndActiveBlockingTriplesTheChance) {
   Equip(1, CATEGORY_SHIELD, 9);  // the Wall Shield: 32 blocking
@@ -257,8 +245,6 @@ TEST_F(CombatRulesTest, BurnsAndSpikesHurtTheMonsterWithoutAKill) {
   EXPECT_EQ(g().CombatTurn, TURN_VICTORY);
 }
 
-// ---- outcomes
-
 TEST_F(CombatRulesTest, AMutualDeathIsADefeat) {
   g().CombatTurn = RESOLVE_MONSTER;
   g().MonsterHealth = -5;
@@ -281,8 +267,6 @@ TEST_F(CombatRulesTest, WornOutEquipmentBreaksWithItsSlotsSound) {
   EXPECT_EQ(g().HeroEquipment[2][CATEGORY_SHIELD][1], 1);
   EXPECT_EQ(g().SoundEvent, SOUND_BREAK + 4);
 }
-
-// ---- rewards
 
 TEST_F(CombatRulesTest, TheToothNecklaceWidensEveryLootDraw) {
   g().CurrentLevel = 5;

@@ -27,14 +27,8 @@ namespace vv::test {
 class CombatTest : public ::testing::Test {
  protected:
   CombatTest() {
-    RegisterAssets(platform);
-    platform.SetMaskColor(255, 255, 255);
-    game_ = std::make_unique<Game>(platform);
-    LoadFonts(g());
-    LoadGameImages(g());
-    const StartupHooks startup = MakeStartupHooks(g());
-    startup.initTables();
-    EXPECT_TRUE(startup.loadWorld());
+    game_ = MakeLoadedGame(platform);
+    EXPECT_TRUE(MakeStartupHooks(g()).loadWorld());
     hooks = MakeLoopHooks(g());
     hooks.playSound = [this](int code) { sounds.push_back(code); };
     NewParty();
@@ -73,10 +67,12 @@ class CombatTest : public ::testing::Test {
     }
   }
 
-  // A key down for one frame and up for the next.
+  // A key or button down for one frame and up for the next.
   void Press(int code) {
-    HoldKey(
-        platform, code, [&] { Frames(); }, [&] { Frames(); });
+    HoldKey(platform, code, [&] { Frames(); });
+  }
+  void Click(int x, int y) {
+    ClickAt(platform, x, y, MOUSE_LEFT, [&] { Frames(); });
   }
 
   bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }

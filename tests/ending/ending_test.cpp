@@ -26,11 +26,7 @@ namespace {
 class EndingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegisterAssets(platform);
-    platform.SetMaskColor(255, 255, 255);
-    LoadFonts(*game);
-    LoadGameImages(*game);
-    MakeStartupHooks(*game).initTables();
+    game = test::MakeLoadedGame(platform);
     hooks = MakeLoopHooks(*game);
     hooks.drawOverlay = [this] { shown = platform.draws; };
     game->HeroNames[1] = "ARNE";
@@ -40,8 +36,7 @@ class EndingTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) RunFrame(*game, hooks);
   }
   void PressEscape() {
-    test::HoldKey(
-        platform, KEY_ESCAPE, [&] { Frames(1); }, [&] { Frames(1); });
+    test::HoldKey(platform, KEY_ESCAPE, [&] { Frames(1); });
   }
   // The glyphs drawn on screen row y last frame, with their tint.
   std::vector<FakePlatform::DrawCall> GlyphsAt(float y) const {
@@ -53,7 +48,7 @@ class EndingTest : public ::testing::Test {
   }
 
   FakePlatform platform;
-  std::unique_ptr<Game> game = std::make_unique<Game>(platform);
+  std::unique_ptr<Game> game;
   LoopHooks hooks;
   std::vector<FakePlatform::DrawCall> shown;
 };

@@ -110,10 +110,8 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirOwnCategoryAndDerivedValuesFollowAtOnce)
   EXPECT_EQ(g().HeroEquipment[1][CATEGORY_SHIELD][1], 0);
 
   // Equipped in the weapon slot; the damage follows in the same frame.
-  platform.ScriptMouse(100, 340);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Frames(1);
-  platform.ScriptButton(MOUSE_LEFT, false);
+  ClickAt(
+      platform, 100, 340, MOUSE_LEFT, [&] { Frames(); }, [] {});
   EXPECT_EQ(Held(), nullptr);
   const int* worn = g().HeroEquipment[1][CATEGORY_WEAPON];
   EXPECT_EQ(worn[1], DAGGER);
@@ -145,6 +143,7 @@ TEST_F(InventoryTest, PotionsAreDrunkFromTheExaminePanel) {
   PutInGrid(1, 1, CATEGORY_POTION, RED_POTION);
   PutInGrid(2, 1, CATEGORY_POTION, STRENGTH_POTION);
   PutInGrid(3, 1, CATEGORY_POTION, STRENGTH_POTION);
+  PutInGrid(4, 1, CATEGORY_POTION, INTELLIGENCE_POTION);
   PutInGrid(5, 1, CATEGORY_WEAPON, DAGGER);
   g().HeroStats[2][hero::Health] = 3;
   OpenInventory(2);
@@ -159,9 +158,11 @@ TEST_F(InventoryTest, PotionsAreDrunkFromTheExaminePanel) {
   EXPECT_EQ(g().HeroStats[2][hero::Health], g().HeroStats[2][hero::MaxHealth]);
   EXPECT_EQ(g().PartyInventory[1][1][1], 0);
   EXPECT_EQ(sounds.back(), SOUND_USE_BASE + 1);
-  drinkAt(2);
-  drinkAt(3);
+  // Boosts add up; each potion feeds its own timer, and only the drinker's.
+  for (int column : {2, 3, 4}) drinkAt(column);
   EXPECT_EQ(g().HeroTimers[2][1], 60);
+  EXPECT_EQ(g().HeroTimers[2][2], 0);
+  EXPECT_EQ(g().HeroTimers[2][3], 30);
   EXPECT_EQ(g().HeroTimers[1][1], 0);
 
   // A weapon has no button: a click on that place only closes the panel.
@@ -279,8 +280,8 @@ TEST_F(LootTest, CarryingOffTheFirstOfThreeMovesTheOthersUp) {
   Click(60, 690);
   EXPECT_EQ(g().GameScreen, SCREEN_INVENTORY);
   EXPECT_EQ(g().LootCount, 2);
-  EXPECT_EQ((ItemKey{g().LootList[1][1], g().LootList[1][2], g().LootList[1][3]}), CAP);
-  EXPECT_EQ((ItemKey{g().LootList[2][1], g().LootList[2][2], g().LootList[2][3]}), POTION);
+  EXPECT_EQ(LootAt(1), CAP);
+  EXPECT_EQ(LootAt(2), POTION);
   EXPECT_EQ(g().LootList[3][1], 0);
   Click(CellX(1), CellY(1, 2));
   Press(KEY_ESCAPE);  // loot still waits
@@ -301,7 +302,7 @@ TEST_F(LootTest, AnItemGoesBackOnlyOntoAnEmptyPanel) {
   EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
   ClickPanel(1);
   EXPECT_EQ(Held(), nullptr);
-  EXPECT_EQ((ItemKey{g().LootList[1][1], g().LootList[1][2], g().LootList[1][3]}), WORN_DAGGER);
+  EXPECT_EQ(LootAt(1), WORN_DAGGER);
 
   ClickPanel(2, MOUSE_RIGHT);
   EXPECT_EQ(g().InvPopup, POPUP_EXAMINE);
@@ -319,9 +320,8 @@ TEST_F(LootTest, EndingTheLootingLeavesTheRestBehind) {
   EXPECT_EQ(g().LootCount, 3);
   Click(900, 690);  // the exit frame
   ASSERT_EQ(g().InvPopup, POPUP_CONFIRM);
-  platform.ScriptMouse(DIALOG_YES_X + 20, DIALOG_BOX_Y + 20);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Frames(1);
+  ClickAt(
+      platform, DIALOG_YES_X + 20, DIALOG_BOX_Y + 20, MOUSE_LEFT, [&] { Frames(); }, [] {});
   EXPECT_EQ(g().PendingScreen, SCREEN_WORLD);
   EXPECT_EQ(g().LootCount, 0);
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(g().LootList[k][1], 0);
@@ -363,24 +363,6 @@ TEST(ItemText, EveryDescriptionFitsThePanelInTheFont) {
       }
     }
   }
-}
-
-TEST(ItemRules, PotionsHealOrAddUpBoosts) {
-  FakePlatform platform;
-  auto game = std::make_unique<Game>(platform);
-  game->HeroStats[2][hero::MaxHealth] = 40;
-  game->HeroStats[2][hero::Health] = 3;
-  DrinkPotion(*game, 2, RED_POTION);
-  EXPECT_EQ(game->HeroStats[2][hero::Health], 40);
-  DrinkPotion(*game, 1, STRENGTH_POTION);
-  DrinkPotion(*game, 1, STRENGTH_POTION);
-  DrinkPotion(*game, 1, INTELLIGENCE_POTION);
-  EXPECT_EQ(game->HeroTimers[1][1], 60);
-  EXPECT_EQ(game->HeroTimers[1][2], 0);
-  EXPECT_EQ(game->HeroTimers[1][3], 30);
-  game->HeroEquipment[1][5][1] = NATURAL_PENDANT;
-  EXPECT_TRUE(WearsAmulet(*game, 1, NATURAL_PENDANT));
-  EXPECT_FALSE(WearsAmulet(*game, 2, NATURAL_PENDANT));
 }
 
 }  // namespace

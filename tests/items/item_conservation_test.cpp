@@ -74,13 +74,9 @@ class ItemConservationTest : public ItemScreenTest {
     if (g().PendingScreen != SCREEN_WORLD && (g().GameScreen != SCREEN_WORLD || g().PendingScreen != 0))
       return;
     if (g().LootCount == 0 && Chance(40)) {
-      g().LootCount = Roll(1, 3);
-      for (int k = 1; k <= g().LootCount; ++k) {
-        const ItemKey item = RandomItem();
-        g().LootList[k][1] = std::get<0>(item);
-        g().LootList[k][2] = std::get<1>(item);
-        g().LootList[k][3] = std::get<2>(item);
-      }
+      std::vector<ItemKey> items(static_cast<std::size_t>(Roll(1, 3)));
+      for (ItemKey& item : items) item = RandomItem();
+      SetLoot(items);
     }
     if (g().LootCount > 0) {
       g().PendingScreen = SCREEN_LOOT;
@@ -96,15 +92,6 @@ class ItemConservationTest : public ItemScreenTest {
       if (at != items.end()) items.erase(at);
     }
     return items;
-  }
-
-  std::vector<ItemKey> LootEntries() const {
-    std::vector<ItemKey> entries;
-    for (int k = 1; k <= 3; ++k) {
-      const int* e = game_->LootList[k];
-      if (e[1] != 0) entries.emplace_back(e[1], e[2], e[3]);
-    }
-    return entries;
   }
 
   std::mt19937 random{20261207};
@@ -127,7 +114,7 @@ TEST_F(ItemConservationTest, RandomPlayNeverLosesOrCopiesAnItem) {
     BackFromTheWorld();
     RandomInput();
     const std::vector<ItemKey> before = AllItems();
-    const std::vector<ItemKey> loot = LootEntries();
+    const std::vector<ItemKey> loot = {LootAt(1), LootAt(2), LootAt(3)};
     const T_Item* heldBefore = Held();
     const ItemKey held = heldBefore ? ItemKey{heldBefore->Category, heldBefore->Number, heldBefore->Condition}
                                     : ItemKey{0, 0, 0};

@@ -33,8 +33,8 @@ class ItemScreenTest : public WorldTest {
     Frames(2);
   }
 
-  // Fills the loot list and opens the loot screen as a chest does.
-  void OpenLoot(std::vector<ItemKey> items) {
+  // Fills the loot list as a chest or a battle does.
+  void SetLoot(const std::vector<ItemKey>& items) {
     g().LootCount = static_cast<int>(items.size());
     for (int k = 1; k <= 3; ++k) {
       const ItemKey item = k <= g().LootCount ? items[static_cast<std::size_t>(k - 1)] : ItemKey{0, 0, 0};
@@ -42,6 +42,14 @@ class ItemScreenTest : public WorldTest {
       g().LootList[k][2] = std::get<1>(item);
       g().LootList[k][3] = std::get<2>(item);
     }
+  }
+  // The item on loot panel k, {0, 0, 0} when the panel is empty.
+  ItemKey LootAt(int k) const {
+    return {game_->LootList[k][1], game_->LootList[k][2], game_->LootList[k][3]};
+  }
+
+  void OpenLoot(const std::vector<ItemKey>& items) {
+    SetLoot(items);
     SwitchScreen(g(), SCREEN_LOOT);
     Frames(2);
   }
@@ -89,8 +97,7 @@ class ItemScreenTest : public WorldTest {
       if (item.Location == LOCATION_HELD) items.emplace_back(item.Category, item.Number, item.Condition);
     }
     for (int k = 1; k <= 3; ++k) {
-      const int* entry = game.LootList[k];
-      if (entry[1] != 0) items.emplace_back(entry[1], entry[2], entry[3]);
+      if (std::get<0>(LootAt(k)) != 0) items.push_back(LootAt(k));
     }
     std::sort(items.begin(), items.end());
     return items;

@@ -46,12 +46,10 @@ class CreationTest : public ::testing::Test {
     RunCreationScreen(*game);
   }
   void Click(int x, int y) {
-    test::ClickAt(
-        platform, x, y, MOUSE_LEFT, [&] { Frame(); }, [&] { Frame(); });
+    test::ClickAt(platform, x, y, MOUSE_LEFT, [&] { Frame(); });
   }
   void Press(int key) {
-    test::HoldKey(
-        platform, key, [&] { Frame(); }, [&] { Frame(); });
+    test::HoldKey(platform, key, [&] { Frame(); });
   }
   // The attributes of a created hero, strength to endurance.
   std::array<int, 4> Attributes(int h) const {
@@ -409,10 +407,6 @@ TEST_F(HeroTest, LevelUpAndTheExtraPointAtThirty) {
   EXPECT_EQ(Stat(2, hero::Level), 30);
 }
 
-bool Drawn(const Game& game, std::string_view text) {
-  return test::TextDrawn(game.platform, text);
-}
-
 TEST(NewGameScenario, TitleOptionsCreationGameAndSheet) {
   PlaytestSession session(PlaytestOptions{});
   ASSERT_TRUE(test::Started(session));
@@ -426,7 +420,7 @@ TEST(NewGameScenario, TitleOptionsCreationGameAndSheet) {
 
   run("seed 7\nwait 12\n");
   EXPECT_EQ(game.GameScreen, SCREEN_MAIN_MENU);
-  EXPECT_TRUE(Drawn(game, "NEW GAME"));
+  EXPECT_TRUE(test::TextDrawn(game.platform, "NEW GAME"));
 
   // Options: day/night off, then DONE writes the file.
   run("click 512 560\nwait 1\nclick 300 390\nclick 512 720\nwait 1\n");
@@ -439,7 +433,7 @@ TEST(NewGameScenario, TitleOptionsCreationGameAndSheet) {
   // accept.
   run("click 512 200\nwait 2\n");
   EXPECT_EQ(game.GameScreen, SCREEN_CREATION);
-  EXPECT_TRUE(Drawn(game, "CHARACTER CREATION"));
+  EXPECT_TRUE(test::TextDrawn(game.platform, "CHARACTER CREATION"));
   if (game.CreatedHeroes[1][1] == 7) run("click 360 250\n");
   run("click 300 340\n");
   for (int i = 0; i < 8; ++i) run("key 8\n");
@@ -458,12 +452,12 @@ TEST(NewGameScenario, TitleOptionsCreationGameAndSheet) {
   run("wait 65\nkey 13\nwait 2\nclick 80 690 right\nwait 1\n");
   ASSERT_EQ(game.GameScreen, SCREEN_CHARACTER);
   EXPECT_EQ(game.SelectedHero, 1);
-  EXPECT_TRUE(Drawn(game, "ZED"));
-  EXPECT_TRUE(Drawn(game, std::string(ClassNames[game.HeroStats[1][hero::Class]])));
-  EXPECT_TRUE(Drawn(game, "20"));  // experience needed for level 2
+  EXPECT_TRUE(test::TextDrawn(game.platform, "ZED"));
+  EXPECT_TRUE(test::TextDrawn(game.platform, std::string(ClassNames[game.HeroStats[1][hero::Class]])));
+  EXPECT_TRUE(test::TextDrawn(game.platform, "20"));  // experience needed for level 2
   run("click 290 690 right\nwait 1\n");
   EXPECT_EQ(game.SelectedHero, 2);
-  EXPECT_TRUE(Drawn(game, game.HeroNames[2]));
+  EXPECT_TRUE(test::TextDrawn(game.platform, game.HeroNames[2]));
   run("key 27\nwait 1\n");
   EXPECT_EQ(game.GameScreen, SCREEN_WORLD);
 }

@@ -56,6 +56,8 @@ class SaveFilesTest : public ::testing::Test {
 constexpr std::size_t PARTY = 0, HEROES = PARTY + 20, TIMERS = HEROES + 64, EQUIPMENT = TIMERS + 6,
                       INVENTORY = EQUIPMENT + 200, KILLS = INVENTORY + 2000, COMMENTS = KILLS + 20,
                       INTROS = COMMENTS + 55, EXPLORED = INTROS + 5;
+// The bytes before the first table number: the magic and the three strings.
+constexpr std::size_t HEAD = 4 + 4 + 4 + 4 + 4 + 4 + 6;
 
 TEST_F(SaveFilesTest, EveryTableComesBackIntoANewGameAsSaved) {
   SaveAs(3, "CAVERN");
@@ -110,27 +112,24 @@ class RefusedFileTest : public SaveFilesTest {
                            game->PendingNotice.empty();
     return !loaded && unchanged;
   }
-  // The good file with one table number (counted from the first) changed.
-  bool RefusedWith(std::size_t index, std::int32_t value) {
+  // The good file with the number at byte `offset` changed.
+  bool RefusedAt(std::size_t offset, std::int32_t value) {
     Bytes bytes = good;
-    PutInt(bytes, 4 + 4 + 4 + 4 + 4 + 4 + 6 + 4 * index, value);
+    PutInt(bytes, offset, value);
     return Refused(bytes);
   }
+  // The same for a table number, counted from the first.
+  bool RefusedWith(std::size_t index, std::int32_t value) { return RefusedAt(HEAD + 4 * index, value); }
 
   Bytes good, before;
 };
 
 TEST_F(RefusedFileTest, WrongMagicTruncatedOrLongFiles) {
-  for (std::int32_t magic : {0, 314, -313}) {
-    Bytes bytes = good;
-    PutInt(bytes, 0, magic);
-    EXPECT_TRUE(Refused(bytes)) << magic;
-  }
+  for (std::int32_t magic : {0, 314, -313}) EXPECT_TRUE(RefusedAt(0, magic)) << magic;
   // Cut at every section boundary, one byte short or long, and empty.
-  const std::size_t head = 4 + 4 + 4 + 4 + 4 + 4 + 6;
   std::vector<std::size_t> cuts = {0, 2, 8, 14, 22, 28, good.size() - 1};
   for (std::size_t section : {PARTY, HEROES, TIMERS, EQUIPMENT, INVENTORY, KILLS, COMMENTS, INTROS, EXPLORED})
-    cuts.push_back(head + 4 * section);
+    cuts.push_back(HEAD + 4 * section);
   for (std::size_t cut : cuts)
     EXPECT_TRUE(Refused(Bytes(good.begin(), good.begin() + static_cast<long>(cut)))) << cut;
   Bytes longer = good;
@@ -145,19 +144,15 @@ TEST_F(RefusedFileTest, WrongMagicTruncatedOrLongFiles) {
 }
 
 TEST_F(RefusedFileTest, AbsurdStringLengths) {
-  // The save name's length (offset 4), hero 1's (offset 12), hero 2's (20).
-  for (std::int32_t length : {-1, 16, 0x7fffffff}) {
-    Bytes bytes = good;
-    PutInt(bytes, 4, length);
-    EXPECT_TRUE(Refused(bytes)) << length;
-  }
-  for (std::size_t offset : {12u, 20u}) {
-    for (std::int32_t length : {-4, 9, 0x40000000}) {
-      Bytes bytes = good;
-      PutInt(bytes, offset, length);
-      EXPECT_TRUE(Refused(bytes)) << offset << " " << length;
-    }
-  }
+  // Each string's length (at bytes 4, 12 and 20) below zero, above its
+  // limit, or far past the end of the file.
+  const std::pair<std::size_t, std::int32_t> cases[] = {
+      {4, -1},  {4, 16}, {4, 0x7fffffff},   // the save name
+      {12, -4}, {12, 9}, {12, 0x40000000},  // hero 1's name
+      {20, -4}, {20, 9}, {20, 0x40000000},  // hero 2's name
+  };
+  for (const auto& [offset, length] : cases)
+    EXPECT_TRUE(RefusedAt(offset, length)) << offset << " " << length;
 }
 
 TEST_F(RefusedFileTest, ValuesPlayCannotGive) {
@@ -323,11 +318,11 @@ std::string SlotClick(int slot) {
   const int y = (slot == QUICK_SLOT ? 632 : 200 + 52 * (slot - 1)) + 25;
   return "click 500 " + std::to_string(y) + "\n";
 }
-constexpr const char* CONTINUE_GAME = "click 512 290\nwait 25\n";
-constexpr const char* SAVE_GAME = "click 512 380\nwait 1\n";
-constexpr const char* LOAD_GAME = "click 512 470\nwait 1\n";
-constexpr const char* ACTION_BUTTON = "click 650 725\n";
-constexpr const char* TO_MAIN_MENU = "key 27\nwait 25\n";
+const std::string CONTINUE_GAME = "click 512 290\nwait 25\n";
+const std::string SAVE_GAME = "click 512 380\nwait 1\n";
+const std::string LOAD_GAME = "click 512 470\nwait 1\n";
+const std::string ACTION_BUTTON = "click 650 725\n";
+const std::string TO_MAIN_MENU = "key 27\nwait 25\n";
 
 class SaveScreenScenario : public ::testing::Test {
  protected:
@@ -370,8 +365,7 @@ class SaveScreenScenario : public ::testing::Test {
 TEST_F(SaveScreenScenario, SavedIntoASlotOverwrittenAndLoadedBackAfterARestart) {
   PlayMidAdventure();
   const Bytes saved = Tables();
-  Run(TO_MAIN_MENU);
-  Run(SAVE_GAME);
+  Run(TO_MAIN_MENU + SAVE_GAME);
   ASSERT_EQ(g().GameScreen, SCREEN_SAVE_LOAD);
   EXPECT_TRUE(Drawn("SAVE GAME"));
   EXPECT_EQ(DrawnCount("( EMPTY SLOT )"), 8);
@@ -393,8 +387,7 @@ TEST_F(SaveScreenScenario, SavedIntoASlotOverwrittenAndLoadedBackAfterARestart) 
 
   // A used slot preloads its name; SAVE on it asks first. N and Escape
   // close the dialog and stay; another slot takes its own name.
-  Run(TO_MAIN_MENU);
-  Run(SAVE_GAME);
+  Run(TO_MAIN_MENU + SAVE_GAME);
   Run(SlotClick(2));
   EXPECT_EQ(g().EditName, "DEEP CAVERN ROA");
   Run("key 13\n");
@@ -421,8 +414,7 @@ TEST_F(SaveScreenScenario, SavedIntoASlotOverwrittenAndLoadedBackAfterARestart) 
   // quicksave cannot be chosen.
   g().PartyState[PartyX] = 64;
   g().HeroStats[1][hero::Experience] += 50;
-  Run(TO_MAIN_MENU);
-  Run(LOAD_GAME);
+  Run(TO_MAIN_MENU + LOAD_GAME);
   Run(SlotClick(5) + SlotClick(QUICK_SLOT));
   EXPECT_EQ(g().SelectedSlot, 0);
   Run(SlotClick(2) + ACTION_BUTTON + "wait 11\n");
@@ -489,8 +481,7 @@ TEST_F(SaveScreenScenario, DamagedFilesChangeNothing) {
   wild->HeroStats[1][hero::Level] = 99;
   WriteBytes(GameDataPath(g().DataDir, QUICK_SLOT), GameDataBytes(*wild));
 
-  Run(TO_MAIN_MENU);
-  Run(LOAD_GAME);
+  Run(TO_MAIN_MENU + LOAD_GAME);
   EXPECT_TRUE(Drawn("CUT SHORT"));
   EXPECT_EQ(DrawnCount("( EMPTY SLOT )"), 7);
   Run(SlotClick(4));
@@ -503,8 +494,7 @@ TEST_F(SaveScreenScenario, DamagedFilesChangeNothing) {
   EXPECT_EQ(Tables(), before);
 
   // The quickload finds the magic number, asks, and refuses the file.
-  Run("key 27\nwait 1\n");
-  Run(CONTINUE_GAME);
+  Run("key 27\nwait 1\n" + CONTINUE_GAME);
   Run("key 120\nkey 89\n");
   EXPECT_EQ(g().MessageText, "INVALID FILE");
   EXPECT_EQ(Tables(), before);

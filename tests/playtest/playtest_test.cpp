@@ -156,13 +156,11 @@ class ScreenWalkTest : public ::testing::Test {
   }
 
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    test::ClickAt(
-        session.platform(), x, y, button, [&] { session.Frames(1); }, [&] { session.Frames(1); });
+    test::ClickAt(session.platform(), x, y, button, [&] { session.Frames(1); });
     Settle();
   }
   void Key(int code) {
-    test::HoldKey(
-        session.platform(), code, [&] { session.Frames(1); }, [&] { session.Frames(1); });
+    test::HoldKey(session.platform(), code, [&] { session.Frames(1); });
     Settle();
   }
 
@@ -271,9 +269,8 @@ Frames Play(const std::string& script, const std::function<void(PlaytestSession&
   PlaytestOptions options;
   options.fast = true;
   PlaytestSession session(options);
-  std::string error;
   Frames run;
-  EXPECT_TRUE(session.Start(error)) << error;
+  EXPECT_TRUE(test::Started(session));
   if (beforeRun) beforeRun(session);
   auto record = std::move(session.afterFrame);
   session.afterFrame = [&] {

@@ -231,8 +231,7 @@ std::string RunAndDump(const fs::path& dataDir, const std::string& script) {
   PlaytestOptions options;
   options.dataDir = dataDir;
   PlaytestSession session(options);
-  std::string error;
-  EXPECT_TRUE(session.Start(error)) << error;
+  EXPECT_TRUE(test::Started(session));
   test::RunScript(session, script);
   return session.StateJson();
 }

@@ -178,8 +178,7 @@ class StartupMenuTest : public MenuTest {
     StartupMenuFrame(shell, sm);
   }
   void ClickAt(int x, int y) {
-    test::ClickAt(
-        platform, x, y, MOUSE_LEFT, [&] { Step(); }, [&] { Step(); });
+    test::ClickAt(platform, x, y, MOUSE_LEFT, [&] { Step(); });
   }
   StartupMenu sm;
 };
@@ -327,17 +326,15 @@ TEST_F(FilesTest, DamagedOrMissingOptionsFileKeepsTheDefaults) {
   truncated.pop_back();
   Bytes notASwitch = OptionsFileBytes(off);
   notASwitch[8] = 2;
-  for (const Bytes& bytes : {wrongMagic, truncated, notASwitch}) {
-    Put(OPTIONS_FILE, bytes);
+  // The empty case stands for no file at all.
+  for (const Bytes& bytes : {wrongMagic, truncated, notASwitch, Bytes{}}) {
+    std::filesystem::remove(dir / OPTIONS_FILE);
+    if (!bytes.empty()) Put(OPTIONS_FILE, bytes);
     ResetOptions(shell);
     ReadOptionsFile(shell);
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(shell.OptionFlags[i], 1) << bytes.size() << " entry " << i;
     EXPECT_EQ(shell.OptionFlags[7], 0);
   }
-  std::filesystem::remove(dir / OPTIONS_FILE);
-  ResetOptions(shell);
-  ReadOptionsFile(shell);
-  for (int i = 1; i <= 6; ++i) EXPECT_EQ(shell.OptionFlags[i], 1);
 }
 
 TEST_F(FilesTest, AtomicWriteReplacesTheFileAndLeavesNothingBehind) {

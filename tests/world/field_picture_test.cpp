@@ -13,6 +13,7 @@
 #include "renderer_support.h"
 #include "shell/assets.h"
 #include "shell/main_loop.h"
+#include "test_game.h"
 #include "world/exploration.h"
 #include "world/world_module.h"
 #include "world/world_screen.h"
@@ -34,13 +35,8 @@ bool WalkAndShoot(const std::string& driver, bool caching, std::vector<Pixels>& 
   SdlPlatform p(HeadlessSdlOptions(driver));
   if (!p.Init(error) || !p.OpenGameDisplay(RendererChoice::OpenGL, "test", error)) return false;
   p.SetScriptedInput(true);
-  RegisterAssets(p);
-  p.SetMaskColor(255, 255, 255);
-  auto game = std::make_unique<Game>(p);
+  auto game = test::MakeLoadedGame(p);
   Game& g = *game;
-  MakeStartupHooks(g).initTables();
-  LoadFonts(g);
-  LoadGameImages(g);
   LoopHooks hooks;
   AddWorldScreens(g, hooks);
   // The fog's black is opaque black (the stand-in pictures of a build

@@ -127,11 +127,10 @@ TEST_F(ScreenTest, TheImagesAreRedrawnOnlyWhereCellsAreUncovered) {
   EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
 }
 
-class DayNightTest : public WorldTest {
+class DayNightTest : public ScreenTest {
  protected:
   void SetUp() override {
-    NewGame();
-    PlaceParty(3, 1, 512, 288);
+    ScreenTest::SetUp();
     Frames(1);
   }
   int SeenCells(int c, int r) {
@@ -141,7 +140,6 @@ class DayNightTest : public WorldTest {
     }
     return n;
   }
-  void ForgetScreen(int c, int r) { SeeScreen(c, r, false); }
 };
 
 TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
@@ -154,7 +152,7 @@ TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
   };
   for (const Case& k : cases) {
     PlaceParty(k.column, k.row, 512, 288);
-    ForgetScreen(k.column, k.row);
+    SeeScreen(k.column, k.row, false);
     g().PartyState[TimeOfDay] = k.time;
     Frames(1);
     EXPECT_EQ(SeenCells(k.column, k.row), k.cells) << "time " << k.time << ", level " << g().CurrentLevel;
@@ -162,7 +160,7 @@ TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
   // The 21 cells are five by five without the corners.
   EXPECT_EQ(g().ExploredMap[1][3][14][7], 1);
   PlaceParty(3, 1, 512, 288);
-  ForgetScreen(3, 1);
+  SeeScreen(3, 1, false);
   g().PartyState[TimeOfDay] = 2;
   Frames(1);
   EXPECT_EQ(g().ExploredMap[3][1][14][7], 0);
@@ -170,14 +168,14 @@ TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
 
   // The option only changes the light: the night still sees less.
   g().OptionFlags[OPTION_DAY_NIGHT] = 0;
-  ForgetScreen(3, 1);
+  SeeScreen(3, 1, false);
   Frames(1);
   EXPECT_EQ(SeenCells(3, 1), 21);
 }
 
 TEST_F(DayNightTest, RevealStopsAtTheScreenBorder) {
   PlaceParty(3, 1, 0, 0);
-  ForgetScreen(3, 1);
+  SeeScreen(3, 1, false);
   g().PartyState[TimeOfDay] = 20;
   Frames(1);
   EXPECT_EQ(SeenCells(3, 1), 4 + 4 + 3 + 2);  // the lower-right quarter of the 37-cell shape
@@ -204,16 +202,15 @@ TEST_F(DayNightTest, LightIsFullAtNoonDarkestAtNightAndNeverBlueAboveRed) {
   EXPECT_EQ(WorldLight(g()).blue, 127);
 }
 
-std::vector<std::uint8_t> MapBytes(int magic, std::size_t ints) {
-  std::vector<std::uint8_t> bytes(4 * ints, 0);
-  for (int i = 0; i < 4; ++i)
-    bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(magic >> (8 * i));
-  return bytes;
-}
-
 void PutInt(std::vector<std::uint8_t>& bytes, std::size_t index, std::int32_t v) {
   for (int i = 0; i < 4; ++i)
     bytes[4 * index + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+std::vector<std::uint8_t> MapBytes(int magic, std::size_t ints) {
+  std::vector<std::uint8_t> bytes(4 * ints, 0);
+  PutInt(bytes, 0, magic);
+  return bytes;
 }
 
 // The integer index of field f of slot t on screen (c, r).

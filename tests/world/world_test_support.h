@@ -37,12 +37,7 @@ inline std::uint32_t SeedForRoll(int value, int low = 1, int high = 100) {
 class WorldTest : public ::testing::Test {
  protected:
   WorldTest() {
-    RegisterAssets(platform);
-    platform.SetMaskColor(255, 255, 255);
-    game_ = std::make_unique<Game>(platform);
-    LoadFonts(g());
-    LoadGameImages(g());
-    MakeStartupHooks(g()).initTables();
+    game_ = MakeLoadedGame(platform);
     // The world's screens and the hero screens it leads to: the other
     // subsystems' per-frame work (derived statistics, music) plays no part
     // in these tests.
@@ -134,12 +129,10 @@ class WorldTest : public ::testing::Test {
 
   // A key or button down for one frame and up for the next.
   void Press(int code) {
-    HoldKey(
-        platform, code, [&] { Frames(); }, [&] { Frames(); });
+    HoldKey(platform, code, [&] { Frames(); });
   }
   void Click(int x, int y, int button = MOUSE_LEFT) {
-    ClickAt(
-        platform, x, y, button, [&] { Frames(); }, [&] { Frames(); });
+    ClickAt(platform, x, y, button, [&] { Frames(); });
   }
 
   // The last frame's draws of one picture, on the screen or into a render
