@@ -1,8 +1,7 @@
-// The playtest harness: its script language, a headless run of the real
-// start-up and loop that other tools rely on; the fast mode, which runs the
-// review scripts side by side with and without drawing and must give the
-// same state dump after every command; a recorded game that replays frame for
-// frame; and every screen of the menus and the bottom bar entered and left
+// The playtest harness: its script language's errors; the fast mode, which
+// runs the review scripts side by side with and without drawing and must give
+// the same state dump after every command; a recorded game that replays frame
+// for frame; and every screen of the menus and the bottom bar entered and left
 // again the way a player leaves it (Escape, which every screen answers): a
 // screen without a way out would hold the player for good.
 
@@ -25,27 +24,6 @@
 namespace vv {
 namespace {
 
-TEST(ScriptTest, ParsesEveryCommand) {
-  std::vector<ScriptCommand> cmds;
-  std::string error;
-  const std::string source =
-      "# a comment\n"
-      "seed 42\n"
-      "wait 10   # trailing comment\n"
-      "\n"
-      "key 13\nhold 37\nrelease 37\nmove 100 200\nclick 5 6\nclick 7 8 right\n"
-      "type HERO 2\nshot /tmp/a b.png\ndump out.json\n";
-  ASSERT_TRUE(ParseScript(source, cmds, error)) << error;
-  ASSERT_EQ(cmds.size(), 11u);
-  EXPECT_EQ(cmds[0].kind, ScriptCommand::Seed);
-  EXPECT_EQ(cmds[0].a, 42);
-  EXPECT_EQ(cmds[1].line, 3);
-  EXPECT_EQ(cmds[6].c, 1);
-  EXPECT_EQ(cmds[7].c, 2);
-  EXPECT_EQ(cmds[8].text, "HERO 2");
-  EXPECT_EQ(cmds[9].text, "/tmp/a b.png");
-}
-
 TEST(ScriptTest, MalformedLinesNameTheirLineNumber) {
   const std::pair<const char*, const char*> bad[] = {
       {"wait 1\nwiat 5\n", "line 2"}, {"key\n", "line 1"},        {"click 1 2 sideways\n", "line 1"},
@@ -57,32 +35,6 @@ TEST(ScriptTest, MalformedLinesNameTheirLineNumber) {
     EXPECT_FALSE(ParseScript(source, cmds, error)) << source;
     EXPECT_NE(error.find(where), std::string::npos) << source << " gave " << error;
   }
-}
-
-TEST(PlaytestSessionTest, StartsHeadlessIntoTheFadingMainMenuAndWritesShots) {
-  const TempFolder folder("vizid-playtest-test");
-  const std::filesystem::path& dir = folder.path();
-  PlaytestOptions options;
-  options.startupShots = dir / "startup";
-  PlaytestSession session(options);
-  std::string error;
-  ASSERT_TRUE(session.Start(error)) << error;
-  std::vector<ScriptCommand> cmds;
-  ASSERT_TRUE(ParseScript("wait 1\nshot " + (dir / "first.png").string() + "\nwait 9\ndump " +
-                              (dir / "state.json").string() + "\n",
-                          cmds, error));
-  EXPECT_EQ(session.game().ScreenFade[1], 1);
-  ASSERT_TRUE(session.Run(cmds, error)) << error;
-  EXPECT_EQ(session.game().GameScreen, SCREEN_MAIN_MENU);
-  EXPECT_EQ(session.game().ScreenFade[1], 0);  // the fade-in is over after 10 frames
-  EXPECT_TRUE(std::filesystem::exists(dir / "first.png"));
-  EXPECT_TRUE(std::filesystem::exists(dir / "startup" / "maker-in-39.png"));
-  std::ifstream json(dir / "state.json");
-  std::string text((std::istreambuf_iterator<char>(json)), std::istreambuf_iterator<char>());
-  EXPECT_NE(text.find("\"GameScreen\":2"), std::string::npos) << text;
-  EXPECT_NE(text.find("\"OptionFlags\":[1,1,1,1,1,1,0,0]"), std::string::npos) << text;
-  // The data folder is the session's own temporary one, made at start-up.
-  EXPECT_TRUE(std::filesystem::is_directory(session.game().DataDir / "saves"));
 }
 
 std::vector<ScriptCommand> LoadScript(const std::string& name) {
