@@ -1,8 +1,7 @@
-// The item table against the pictures and the panels (footprints, texts, the
-// potions); the equipment and inventory screen and the loot screen through
-// the real frame loop: where items fit, swaps, the slot rules, examining and
-// drinking, throwing away and leaving; the loot panels, taking an item to a
-// hero's inventory, closing up the list and ending the looting.
+// The equipment and inventory screen and the loot screen through the real
+// frame loop: where items fit, swaps, the slot rules, examining and drinking,
+// throwing away and leaving; the loot panels, taking an item to a hero's
+// inventory, closing up the list and ending the looting.
 
 #include <gtest/gtest.h>
 
@@ -13,10 +12,8 @@
 #include "items/item_rules.h"
 #include "items/loot_screen.h"
 #include "platform/fake_platform.h"
-#include "shell/assets.h"
 #include "shell/input.h"
 #include "shell/menus.h"
-#include "shell/text.h"
 
 namespace vv::test {
 namespace {
@@ -244,11 +241,6 @@ class LootTest : public ItemScreenTest {
  protected:
   // The panel k's middle.
   void ClickPanel(int k, int button = MOUSE_LEFT) { Click(g().LootSlotX[k] + 129, 307, button); }
-  std::vector<float> PanelsDrawnAt() const {
-    std::vector<float> xs;
-    for (const auto& d : DrawsOf("lootslot.png")) xs.push_back(d.x);
-    return xs;
-  }
 };
 
 const ItemKey WORN_DAGGER{CATEGORY_WEAPON, 1, 12};
@@ -286,7 +278,6 @@ TEST_F(LootTest, CarryingOffTheFirstOfThreeMovesTheOthersUp) {
   Click(CellX(1), CellY(1, 2));
   Press(KEY_ESCAPE);  // loot still waits
   EXPECT_EQ(g().GameScreen, SCREEN_LOOT);
-  EXPECT_EQ(PanelsDrawnAt(), (std::vector<float>{252, 512, -1000}));
 }
 
 TEST_F(LootTest, AnItemGoesBackOnlyOntoAnEmptyPanel) {
@@ -325,44 +316,6 @@ TEST_F(LootTest, EndingTheLootingLeavesTheRestBehind) {
   EXPECT_EQ(g().PendingScreen, SCREEN_WORLD);
   EXPECT_EQ(g().LootCount, 0);
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(g().LootList[k][1], 0);
-}
-
-TEST(ItemTable, EveryPictureHasTheTablesSize) {
-  FakePlatform platform;
-  RegisterAssets(platform);
-  const char letters[] = "abcdef";
-  for (int c = 1; c <= 6; ++c) {
-    for (int i = 1; i <= ItemCount(c); ++i) {
-      const std::string name = "data/gfx/item_" + std::string(1, letters[c - 1]) + std::to_string(i) + ".png";
-      const int image = platform.LoadImage(name, IMAGE_MASKED);
-      ASSERT_NE(image, 0) << name;
-      EXPECT_EQ(platform.ImageWidth(image), ItemStats(c, i, item::ImageWidth)) << name;
-      EXPECT_EQ(platform.ImageHeight(image), ItemStats(c, i, item::ImageHeight)) << name;
-      // The footprint is the picture in whole cells.
-      EXPECT_EQ(ItemStats(c, i, item::GridWidth) * 40, platform.ImageWidth(image)) << name;
-      EXPECT_EQ(ItemStats(c, i, item::GridHeight) * 40, platform.ImageHeight(image)) << name;
-    }
-  }
-}
-
-TEST(ItemText, EveryDescriptionFitsThePanelInTheFont) {
-  FakePlatform platform;
-  Shell shell(platform);
-  for (int c = 1; c <= 6; ++c) {
-    for (int i = 1; i <= ItemCount(c); ++i) {
-      const std::string& text = ItemText(c, i, item::Description);
-      ASSERT_FALSE(ItemText(c, i, item::Name).empty()) << c << "." << i;
-      EXPECT_EQ(ItemText(c, i, item::BonusText).empty(), c <= 4) << c << "." << i;
-      // Wrapped as the panels wrap it, it fits the lines shown.
-      WrapText(shell, DESCRIPTION_WRAP_WIDTH, text);
-      EXPECT_TRUE(!shell.WrapLines[1].empty() && shell.WrapLines[DESCRIPTION_LINES_SHOWN + 1].empty())
-          << text;
-      // Only characters the font can draw (apostrophes and hyphens included).
-      for (unsigned char ch : text) {
-        EXPECT_TRUE(ch == ' ' || GlyphIndex(ch) != 0) << "'" << ch << "' in " << text;
-      }
-    }
-  }
 }
 
 }  // namespace
