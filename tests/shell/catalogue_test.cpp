@@ -1,7 +1,7 @@
 // The pictures: damaged picture files refused; and both renderers giving the
 // same picture: one composed frame drawn through the software and the OpenGL
 // renderer, compared pixel by pixel within the small differences of their
-// blending arithmetic, and a render image keeping what was drawn into it.
+// blending arithmetic.
 
 #include <gtest/gtest.h>
 
@@ -92,31 +92,6 @@ TEST(RendererTest, SoftwareAndOpenGLGiveTheSamePicture) {
   // Blending and tinting may differ by rounding; rotated and mirrored edges
   // by a pixel here and there.
   EXPECT_LT(differing, soft.rgba.size() / 200) << "worst difference " << worst;
-}
-
-TEST(RendererTest, RenderImagesKeepWhatWasDrawnIntoThem) {
-  SdlPlatform p(HeadlessSdlOptions("software"));
-  std::string error;
-  ASSERT_TRUE(p.Init(error) && p.OpenGameDisplay(RendererChoice::OpenGL, "test", error)) << error;
-  Pixels red{8, 8, std::vector<std::uint8_t>(8 * 8 * 4, 0)};
-  for (std::size_t i = 0; i < red.rgba.size(); i += 4) red.rgba[i] = 200, red.rgba[i + 3] = 255;
-  const int square = p.CreateImage(red, 0);
-  const int layer = p.CreateRenderImage(64, 64);
-  ASSERT_NE(layer, 0);
-  p.SetDrawTarget(layer, true);
-  p.DrawImage(square, 4, 4);
-  p.SetDrawTarget(0);
-  // Drawn twice from the cache, the layer's transparent parts stay clear.
-  p.DrawImage(layer, 100, 100);
-  p.DrawImage(layer, 200, 100);
-  p.Flip();
-  Pixels shot;
-  ASSERT_TRUE(ReadBackFrame(p, shot));
-  auto at = [&](int x, int y) { return shot.rgba[(static_cast<std::size_t>(y) * shot.width + x) * 4]; };
-  EXPECT_EQ(at(105, 105), 200);
-  EXPECT_EQ(at(205, 105), 200);
-  EXPECT_EQ(at(102, 102), 0);
-  EXPECT_EQ(at(150, 150), 0);
 }
 
 }  // namespace
