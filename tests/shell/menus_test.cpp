@@ -206,32 +206,6 @@ TEST_F(StartupMenuTest, QuitCloseBoxAndEscapeEndTheProgram) {
   EXPECT_EQ(shell.StartupResult, 3);
 }
 
-TEST_F(StartupMenuTest, DraggingStartsOnlyOnFreeSpace) {
-  const int x0 = sm.WindowX, y0 = sm.WindowY;
-  // Pressing on a button never moves the window.
-  platform.ScriptMouse(200, 180);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Step();
-  Step();
-  platform.ScriptButton(MOUSE_LEFT, false);
-  Step();
-  EXPECT_FALSE(sm.Dragging);
-  EXPECT_EQ(sm.WindowX, x0);
-
-  // From free space the window follows the pointer.
-  platform.ScriptMouse(20, 30);
-  platform.ScriptButton(MOUSE_LEFT, true);
-  Step();
-  EXPECT_TRUE(sm.Dragging);
-  platform.ScriptMouse(60, 20);  // the pointer moved 40 right, 10 up
-  Step();
-  EXPECT_EQ(sm.WindowX, x0 + 40);
-  EXPECT_EQ(sm.WindowY, y0 - 10);
-  platform.ScriptButton(MOUSE_LEFT, false);
-  Step();
-  EXPECT_FALSE(sm.Dragging);
-}
-
 using Bytes = std::vector<std::uint8_t>;
 
 class FilesTest : public ::testing::Test {
