@@ -5,25 +5,13 @@
 // battles on the real platform through the playtest session, one won from an
 // encounter of the walk and the last one against Vorgash that ends the game.
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
 #include "audio/sound_codes.h"
-#include "combat/combat.h"
-#include "combat/monster_database.h"
-#include "combat/spell_database.h"
 #include "combat/spell_screen.h"
 #include "combat_test_support.h"
-#include "game/game_setup.h"
-#include "items/item_rules.h"
-#include "party/hero_record.h"
-#include "platform/fake_platform.h"
 #include "playtest_support.h"
-#include "shell/assets.h"
 #include "shell/input.h"
-#include "test_game.h"
 #include "world/exploration.h"
 
 namespace vv::test {
@@ -99,10 +87,7 @@ TEST_F(CombatFlowTest, TheSpellListAndTheEndGameQuestion) {
   UntilTurnOf(2);  // the Sorcerer
   Press('E');
   EXPECT_EQ(g().SpellListOpen, 1);
-  EXPECT_TRUE(TextDrawn("KNOWN SPELLS"));
-  EXPECT_TRUE(TextDrawn("BEESTING"));
-  EXPECT_FALSE(TextDrawn("MIND BLAST"));  // level 1 knows one spell
-  Press(KEY_DOWN);
+  Press(KEY_DOWN);  // level 1 knows one spell
   EXPECT_EQ(Hero(2)[hero::Spell], 1);
 
   // Escape closes the list only; the next asks, and the battle stands still.

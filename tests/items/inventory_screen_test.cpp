@@ -65,10 +65,6 @@ TEST_F(InventoryTest, FootprintsMustLieWhollyOnFreeCells) {
   Click(CellX(10, 1), CellY(8, 1));  // covered by the pitchfork: a swap, not a placement
   EXPECT_EQ(Held()->Category, CATEGORY_WEAPON);
   EXPECT_EQ(g().PartyInventory[10][8][1], CATEGORY_AMULET);
-  Click(CellX(1, 2), CellY(1, 4));
-  PickUp(2, 9, 1, 2);  // the potion
-  EXPECT_EQ(g().HeldItem[held::GridWidth], 1);
-  EXPECT_EQ(g().HeldItem[held::GridHeight], 2);
 }
 
 TEST_F(InventoryTest, SwapsWithOneCoveredItemAndNeverWithTwo) {
@@ -294,12 +290,6 @@ TEST_F(LootTest, AnItemGoesBackOnlyOntoAnEmptyPanel) {
   ClickPanel(1);
   EXPECT_EQ(Held(), nullptr);
   EXPECT_EQ(LootAt(1), WORN_DAGGER);
-
-  ClickPanel(2, MOUSE_RIGHT);
-  EXPECT_EQ(g().InvPopup, POPUP_EXAMINE);
-  EXPECT_EQ(g().ExaminedItem[2], 2);
-  Click(10, 10, MOUSE_RIGHT);
-  EXPECT_EQ(g().InvPopup, POPUP_NONE);
 }
 
 TEST_F(LootTest, EndingTheLootingLeavesTheRestBehind) {
