@@ -59,11 +59,6 @@ class ItemScreenTest : public WorldTest {
   }
   void Equip(int hero, int slot, int number) { EquipItem(g(), hero, slot, number); }
 
-  void Move(int x, int y) {
-    platform.ScriptMouse(x, y);
-    Frames(1);
-  }
-
   // The centre of grid cell (column, row) for an item of the given size in
   // cells, so that a click there snaps its corner onto that cell.
   static int CellX(int column, int width = 1) { return GRID_LEFT + CELL_SIZE * column + 20 * width; }
