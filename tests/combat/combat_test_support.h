@@ -75,8 +75,6 @@ class CombatTest : public ::testing::Test {
     ClickAt(platform, x, y, MOUSE_LEFT, [&] { Frames(); });
   }
 
-  bool TextDrawn(const std::string& text) const { return test::TextDrawn(platform, text); }
-
   FakePlatform platform;
   std::unique_ptr<Game> game_;
   LoopHooks hooks;
