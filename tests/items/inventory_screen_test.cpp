@@ -1,7 +1,8 @@
 // The equipment and inventory screen and the loot screen through the real
 // frame loop: where items fit, swaps, the slot rules, examining and drinking,
 // throwing away and leaving; the loot panels, taking an item to a hero's
-// inventory, closing up the list and ending the looting.
+// inventory, closing up the list and ending the looting; and every item's
+// texts in the panel's font and lines.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "platform/fake_platform.h"
 #include "shell/input.h"
 #include "shell/menus.h"
+#include "shell/text.h"
 
 namespace vv::test {
 namespace {
@@ -294,6 +296,26 @@ TEST_F(LootTest, EndingTheLootingLeavesTheRestBehind) {
   EXPECT_EQ(g().PendingScreen, SCREEN_WORLD);
   EXPECT_EQ(g().LootCount, 0);
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(g().LootList[k][1], 0);
+}
+
+TEST(ItemText, EveryDescriptionFitsThePanelInTheFont) {
+  FakePlatform platform;
+  Shell shell(platform);
+  for (int c = 1; c <= 6; ++c) {
+    for (int i = 1; i <= ItemCount(c); ++i) {
+      const std::string& text = ItemText(c, i, item::Description);
+      ASSERT_FALSE(ItemText(c, i, item::Name).empty()) << c << "." << i;
+      EXPECT_EQ(ItemText(c, i, item::BonusText).empty(), c <= 4) << c << "." << i;
+      // Wrapped as the panels wrap it, it fits the lines shown.
+      WrapText(shell, DESCRIPTION_WRAP_WIDTH, text);
+      EXPECT_TRUE(!shell.WrapLines[1].empty() && shell.WrapLines[DESCRIPTION_LINES_SHOWN + 1].empty())
+          << text;
+      // Only characters the font can draw (apostrophes and hyphens included).
+      for (unsigned char ch : text) {
+        EXPECT_TRUE(ch == ' ' || GlyphIndex(ch) != 0) << "'" << ch << "' in " << text;
+      }
+    }
+  }
 }
 
 }  // namespace

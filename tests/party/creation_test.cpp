@@ -102,6 +102,14 @@ TEST_F(CreationTest, TheSpecialHeroIsAFixedFighterWithoutControls) {
   EXPECT_EQ(Attributes(1), (std::array<int, 4>{10, 10, 1, 10}));
   Frame();
   EXPECT_EQ(test::TextCount(platform, "REROLL"), 1);  // hero 2's only: the special hero has none
+  // Hero 2 rerolling leaves the special hero as he is.
+  const auto before = Attributes(2);
+  for (int i = 0; i < 3 && Attributes(2) == before; ++i) Click(528 + 136 + 50, 650);
+  EXPECT_NE(Attributes(2), before);
+  // So does hero 2's change of class.
+  const int next = game->CreatedHeroes[2][created::Class] % 3 + 1;
+  Click(528 + 223 + 10, 400);
+  EXPECT_EQ(game->CreatedHeroes[2][created::Class], next);
 
   // A new portrait makes him an ordinary hero with an ordinary name.
   Click(16 + 314 + 30, 250);

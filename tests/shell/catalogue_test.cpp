@@ -1,21 +1,33 @@
-// The pictures: damaged picture files refused; and both renderers giving the
-// same picture: one composed frame drawn through the software and the OpenGL
-// renderer, compared pixel by pixel within the small differences of their
-// blending arithmetic.
+// The pictures: the asset catalogue's names, damaged picture files refused;
+// and both renderers giving the same picture: one composed frame drawn
+// through the software and the OpenGL renderer, compared pixel by pixel
+// within the small differences of their blending arithmetic.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include "platform/fake_platform.h"
 #include "renderer_support.h"
+#include "shell/asset_catalogue.h"
 #include "shell/assets.h"
 #include "shell/embedded_assets.h"
 #include "shell/text.h"
 
 namespace vv {
 namespace {
+
+TEST(CatalogueTest, NamesAreUniqueAndFoundInEitherSlashForm) {
+  std::set<std::string> names;
+  for (const AssetEntry& e : AssetCatalogue()) {
+    EXPECT_TRUE(names.insert(e.name).second) << e.name << " is listed twice";
+    std::string backslashed = e.name;
+    std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+    EXPECT_EQ(FindCatalogueEntry(backslashed), &e) << e.name;
+  }
+}
 
 TEST(PictureLoadingTest, DamagedPicturesAreRefusedNotCrashedOn) {
   std::span<const std::uint8_t> png;
