@@ -342,9 +342,6 @@ class SaveScreenScenario : public ::testing::Test {
 
   void Run(const std::string& script) { RunScript(*session, script); }
 
-  bool Drawn(std::string_view text) { return TextDrawn(g().platform, text); }
-  int DrawnCount(std::string_view text) { return TextCount(g().platform, text); }
-
   // The mid-adventure party, on the exploration screen.
   void PlayMidAdventure() {
     MakeMidAdventure(g());
@@ -477,8 +474,8 @@ TEST_F(SaveScreenScenario, DamagedFilesChangeNothing) {
   WriteBytes(GameDataPath(g().DataDir, QUICK_SLOT), GameDataBytes(*wild));
 
   Run(TO_MAIN_MENU + LOAD_GAME);
-  EXPECT_TRUE(Drawn("CUT SHORT"));
-  EXPECT_EQ(DrawnCount("( EMPTY SLOT )"), 7);
+  EXPECT_TRUE(TextDrawn(g().platform, "CUT SHORT"));
+  EXPECT_EQ(TextCount(g().platform, "( EMPTY SLOT )"), 7);
   Run(SlotClick(4));
   EXPECT_EQ(g().SelectedSlot, 0);
   Run(SlotClick(3) + ACTION_BUTTON);
