@@ -1,7 +1,6 @@
-// The input layer (hits, arming, flushing and text entry); the SDL platform's
-// event handling (quick taps, keyboard layouts); and the canvas letterboxed
-// into whatever the renderer really presents into, with the mouse mapped back
-// onto it.
+// The input layer (hits, arming, flushing and the typing repeat); the SDL
+// platform's event handling (quick taps, keyboard layouts); and the mouse
+// mapped back from the letterboxed window onto the canvas.
 
 #include <gtest/gtest.h>
 
@@ -138,30 +137,6 @@ TEST(KeymapTest, LettersGoByTheLayoutAndSignsByTheirPlace) {
   EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE), 27);
 }
 
-TEST(LetterboxTest, TheWholeCanvasShowsCentredInEveryOutput) {
-  struct Case {
-    int ow, oh;
-    Letterbox want;
-  };
-  const Case cases[] = {
-      {1024, 768, {0, 0, 1024, 768}},    // exactly the canvas
-      {1280, 1024, {0, 32, 1280, 960}},  // taller: bars above and below
-      {1366, 768, {171, 0, 1024, 768}},  // wider: bars left and right (odd margin)
-      {1920, 1080, {240, 0, 1440, 1080}}, {1023, 767, {0, 0, 1023, 767}},  // a pixel short both ways
-      {3, 1000, {0, 499, 3, 2}},                                           // absurdly narrow
-  };
-  for (const Case& c : cases) {
-    const Letterbox got = FitCanvas(1024, 768, c.ow, c.oh);
-    EXPECT_EQ(std::tie(got.x, got.y, got.w, got.h), std::tie(c.want.x, c.want.y, c.want.w, c.want.h))
-        << c.ow << "x" << c.oh;
-    EXPECT_LE(got.x + got.w, c.ow);
-    EXPECT_LE(got.y + got.h, c.oh);
-  }
-  // A minimised window has nothing to show into.
-  const Letterbox none = FitCanvas(1024, 768, 0, 0);
-  EXPECT_EQ(none.w * none.h, 0);
-}
-
 TEST(LetterboxTest, TheMouseLandsOnTheCanvasPixelUnderItOrTheNearestEdge) {
   struct Case {
     const char* where;
@@ -243,37 +218,6 @@ TEST_F(InputTest, HeldLetterTypesOnceThenRepeatsFromTheTwentyFifthFrame) {
   }
   std::vector<int> expected = {1, 25, 26, 27, 28, 29, 30};
   EXPECT_EQ(typedOn, expected);
-}
-
-TEST_F(InputTest, TypingRulesForNames) {
-  auto typeKey = [&](int code, const std::string& before, int maxLength) {
-    Frame(code, false);
-    Frame(code, true);
-    TypeText(shell, before, maxLength);
-    return shell.TypedText;
-  };
-  EXPECT_EQ(typeKey(KEY_BACKSPACE, "", 8), "");
-  EXPECT_EQ(typeKey(KEY_BACKSPACE, "AB", 8), "A");
-  EXPECT_EQ(typeKey('Z', "ABCDEFGH", 8), "ABCDEFGH");
-  EXPECT_EQ(typeKey(222, "", 8), "\xC4");   // Ä
-  EXPECT_EQ(typeKey(KEY_F5, "X", 8), "X");  // not a typeable key
-  // Shift changes nothing: letters stay upper case.
-  platform.ScriptKey(KEY_LEFT_SHIFT, true);
-  EXPECT_EQ(typeKey('Q', "", 8), "Q");
-}
-
-TEST(KeyNamesTest, NamesByRuleAndByTable) {
-  EXPECT_EQ(KeyName('A'), "A");
-  EXPECT_EQ(KeyName(KEY_F5), "F5");
-  EXPECT_EQ(KeyName(100), "NUM 4");
-  EXPECT_EQ(KeyName(192), "\xD6");
-  EXPECT_EQ(KeyName(300), "");
-}
-
-TEST(RectsOverlapTest, EdgesAreInclusive) {
-  EXPECT_TRUE(RectsOverlap(10, 10, 20, 20, 30, 30, 1, 1));
-  EXPECT_FALSE(RectsOverlap(10, 10, 20, 20, 31, 15, 1, 1));
-  EXPECT_FALSE(RectsOverlap(10, 10, 20, 20, 15, 8, 1, 1));
 }
 
 }  // namespace

@@ -197,8 +197,9 @@ TEST_F(EventsTest, TheSpeechBoxWaitsSixtyFramesBeforeItCanBeClosed) {
 }
 
 // Every comment fits the four lines of the speech box with the longest name
-// for its mark (which stands at most once).
-TEST_F(EventsTest, EveryCommentFitsTheBox) {
+// for its mark (which stands at most once), and so does the longest area
+// introduction; more than five lines or a word wider than a line are cut.
+TEST_F(EventsTest, SpeechWrapsIntoTheBox) {
   for (int s = 1; s <= 5; ++s) {
     for (int n = 1; n <= 10; ++n) {
       std::string said = g().CommentText[s][n];
@@ -209,6 +210,20 @@ TEST_F(EventsTest, EveryCommentFitsTheBox) {
       EXPECT_TRUE(g().WrapLines[5].empty()) << said;
     }
   }
+  // Counting the first character after a break would push "now." onto a
+  // fifth line.
+  WrapText(g(), 402,
+           "You cautiously leave the town of Duduvi. After you reach the deeper parts of the forest, you "
+           "suddenly notice that the way back has been sealed. You are on your own now.");
+  EXPECT_EQ(g().WrapLines[5], "");
+  EXPECT_EQ(g().WrapLines[4].substr(g().WrapLines[4].size() - 4), "now.");
+
+  std::string longText;
+  for (int i = 0; i < 40; ++i) longText += "WORD ";
+  WrapText(g(), 100, longText);  // "WORD WORD" is 96 wide
+  for (int line = 1; line <= 5; ++line) EXPECT_EQ(g().WrapLines[line], "WORD WORD") << line;
+  WrapText(g(), 30, "ABCDEFGHIJ");
+  for (int line = 1; line <= 5; ++line) EXPECT_EQ(g().WrapLines[line], "") << line;
 }
 
 TEST_F(EventsTest, EachCommentIsSaidOnceAndThePoolClosesUp) {
@@ -231,14 +246,6 @@ TEST_F(EventsTest, EachCommentIsSaidOnceAndThePoolClosesUp) {
 
   RollComment(g(), 49);
   EXPECT_EQ(g().SpeechKind, SPEECH_NONE);
-}
-
-TEST_F(EventsTest, TheMarkNamesTheHeroWhoIsNotSpeaking) {
-  EXPECT_NE(CommentLine(g(), 2, 1).find("weakling ARNE!"), std::string::npos);
-  EXPECT_NE(CommentLine(g(), 1, 1).find("weakling BIRGIT!"), std::string::npos);
-  OpenSpeechBox(g(), SPEECH_HERO, 1, 1);
-  Frames(1);
-  EXPECT_TRUE(TextDrawn("ARNE speaks"));
 }
 
 }  // namespace

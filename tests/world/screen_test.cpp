@@ -1,12 +1,9 @@
 // Reading the map file (the column-row-slot order of the records, a short
-// file, the map the game carries, a bad one at start-up); building a screen
-// from the map and drawing its ground and tiles: empty slots, teleporters and
-// the chest, the fog rule for small tiles, turned tiles, the field image that
-// keeps all of it between frames; and light and darkness: the reveal by day,
+// file, a bad one at start-up); building a screen from the map and drawing
+// its ground and tiles: empty slots, teleporters and the chest, the fog rule
+// for small tiles, turned tiles; and light and darkness: the reveal by day,
 // by night and on the dark levels, and the light colour.
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -77,54 +74,6 @@ TEST_F(ScreenTest, SmallTilesHideInTheFogAndLargeOnesDoNot) {
   platform.Cls();
   DrawScreen(g());
   EXPECT_TRUE(DrawnSoFar("tile1_12.png").empty());
-}
-
-TEST_F(ScreenTest, TheImagesAreRedrawnOnlyWhereCellsAreUncovered) {
-  PutTile(3, 1, KIND_OBSTACLE, 6, 640, 256, 128);
-  Frames(1);  // builds the screen and draws the base and the field whole
-  const int base = g().BaseImage, field = g().FieldImage;
-  ASSERT_NE(base, 0);
-  ASSERT_NE(field, 0);
-
-  Frames(1);  // nothing changed: only the copies
-  EXPECT_TRUE(DrawsOf("tile2_6.png", base).empty());
-  EXPECT_TRUE(DrawsOf("(render image)", field).empty());
-
-  // A step uncovers a few cells: the base redraws them with their ground
-  // and every tile reaching into them; the field takes them and their
-  // neighbours (whose fog edges change) from the base.
-  int before[32][19];
-  std::copy(&g().ExploredMap[3][1][0][0], &g().ExploredMap[3][1][0][0] + 32 * 19, &before[0][0]);
-  platform.ScriptKey(KEY_RIGHT, true);
-  Frames(1);
-  platform.ScriptKey(KEY_RIGHT, false);
-  bool dirty[32][19] = {};
-  std::size_t uncovered = 0, treeUncovered = 0, dirtyCells = 0;
-  for (int x = 0; x < 32; ++x) {
-    for (int y = 0; y < 19; ++y) {
-      if (g().ExploredMap[3][1][x][y] == before[x][y]) continue;
-      ++uncovered;
-      treeUncovered += x >= 20 && x < 24 && y >= 8 && y < 12;
-      for (int nx = std::max(0, x - 1); nx <= std::min(31, x + 1); ++nx) {
-        for (int ny = std::max(0, y - 1); ny <= std::min(18, y + 1); ++ny) dirty[nx][ny] = true;
-      }
-    }
-  }
-  for (auto& column : dirty) dirtyCells += static_cast<std::size_t>(std::count(column, column + 19, true));
-  EXPECT_GT(treeUncovered, 0u);
-  EXPECT_EQ(DrawsOf("ground_1.png", base).size(), uncovered);
-  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), treeUncovered);
-  EXPECT_EQ(DrawsOf("(render image)", field).size(), dirtyCells);
-
-  g().PartyState[TimeOfDay] = 40;  // another light: the field again, the base as it is
-  Frames(1);
-  EXPECT_TRUE(DrawsOf("tile2_6.png", base).empty());
-  EXPECT_TRUE(DrawsOf("ground_1.png", base).empty());
-  EXPECT_EQ(DrawsOf("(render image)", field).size(), 2u);  // the base and the tint
-
-  ChestRecord(g(), 1)[chest::Opened] = 1;  // an opened chest: the base again
-  Frames(1);
-  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
 }
 
 class DayNightTest : public ScreenTest {
@@ -246,22 +195,6 @@ TEST_F(MapLoadingTest, RecordsComeColumnByColumnRowByRowSlotBySlotAndMissingOnes
   EXPECT_EQ(g().MapArray[1][1][2][1], 0);
   EXPECT_EQ(g().MapArray[3][1][1][tile::Kind], 0);
   EXPECT_FALSE(ReadMap(g(), {}));
-}
-
-TEST_F(MapLoadingTest, TheGamesMapLoadsWithAGroundOnEveryScreen) {
-  ASSERT_EQ(platform.FindAsset(MAP_FILE).size(), 500004u);
-  ASSERT_TRUE(LoadWorldMap(g()));
-  for (int c = 1; c <= 5; ++c) {
-    for (int r = 1; r <= 5; ++r) {
-      const int ground = g().MapArray[c][r][1][tile::Ground];
-      if (g().LevelGrid[c][r] == 0) {
-        EXPECT_EQ(g().MapArray[c][r][1][tile::Kind], 0) << c << "," << r;
-        continue;
-      }
-      EXPECT_GE(ground, 1) << c << "," << r;
-      EXPECT_LE(ground, 5) << c << "," << r;
-    }
-  }
 }
 
 TEST(MapStartupTest, ABadMapEndsTheProgramWithAMessageBox) {
