@@ -1,4 +1,4 @@
-// The input layer (hits, arming, flushing and the typing repeat); the SDL
+// The input layer (hits, arming and the typing repeat); the SDL
 // platform's event handling (quick taps, keyboard layouts); and the mouse
 // mapped back from the letterboxed window onto the canvas.
 
@@ -119,22 +119,13 @@ TEST_F(SdlEventsTest, ALetterKeyIsReleasedAsTheLetterItWentDownAs) {
 }
 
 TEST(KeymapTest, LettersGoByTheLayoutAndSignsByTheirPlace) {
-  // QWERTZ: Y and Z trade places; O-umlaut sits right of L, sharp s right of 0.
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_Z, SDLK_y), 'Y');
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_Y, SDLK_z), 'Z');
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_SEMICOLON, 0xF6), 192);
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_MINUS, 0xDF), 187);
-  // AZERTY: A and Q, Z and W trade places, M sits right of L, and the key
-  // where a US keyboard has M types a comma.
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_Q, SDLK_a), 'A');
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_W, SDLK_z), 'Z');
+  // AZERTY: M sits right of L, the key where a US keyboard has M types a
+  // comma, and the number row types signs but stands for its digits.
   EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_SEMICOLON, SDLK_m), 'M');
   EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_M, SDLK_COMMA), 0);
   EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_1, SDLK_AMPERSAND), '1');
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_COMMA, SDLK_SEMICOLON), 188);
   // A layout without Latin letters keeps them where a US keyboard has them.
   EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_A, 0x444), 'A');
-  EXPECT_EQ(VirtualKeyForKey(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE), 27);
 }
 
 TEST(LetterboxTest, TheMouseLandsOnTheCanvasPixelUnderItOrTheNearestEdge) {
@@ -192,18 +183,6 @@ TEST_F(InputTest, ADownKeyAtStartAndAHeldKeyHitOnlyAfterARelease) {
   Frame('A', false);
   Frame('A', true);
   EXPECT_TRUE(KeyHit(shell, 'A'));
-}
-
-TEST_F(InputTest, FlushClearsKeysAndTwoButtonsButNotTheMiddleOne) {
-  UpdateInput(shell);
-  platform.ScriptKey('Q', true);
-  for (int b = 1; b <= 3; ++b) platform.ScriptButton(b, true);
-  UpdateInput(shell);
-  FlushInput(shell);
-  EXPECT_FALSE(KeyHit(shell, 'Q'));
-  EXPECT_FALSE(MouseHit(shell, MOUSE_LEFT));
-  EXPECT_FALSE(MouseHit(shell, MOUSE_RIGHT));
-  EXPECT_TRUE(MouseHit(shell, MOUSE_MIDDLE));
 }
 
 TEST_F(InputTest, HeldLetterTypesOnceThenRepeatsFromTheTwentyFifthFrame) {

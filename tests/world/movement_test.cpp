@@ -213,7 +213,6 @@ class WalkScenarioTest : public WorldTest {
         Press(KEY_ESCAPE);
       } else if (g().SpeechKind != SPEECH_NONE) {
         if (g().SpeechKind == SPEECH_AREA_INTRO) ++intros;
-        if (g().SpeechKind == SPEECH_HERO) ++comments;
         Frames(g().SpeechDelay);
         Press(KEY_ENTER);
       } else if (!ExplorationInputFree(g()) || g().ScreenReady == 0 || g().PendingScreen != 0) {
@@ -246,7 +245,7 @@ class WalkScenarioTest : public WorldTest {
     }
   }
 
-  int steps_ = 0, battles = 0, loots = 0, intros = 0, comments = 0;
+  int steps_ = 0, battles = 0, loots = 0, intros = 0;
 };
 
 TEST_F(WalkScenarioTest, ANewGameWalksTheWorldToThePortal) {
@@ -296,7 +295,6 @@ TEST_F(WalkScenarioTest, ANewGameWalksTheWorldToThePortal) {
   // About one step in eleven meets a monster.
   EXPECT_GT(battles, steps_ / 25);
   EXPECT_LT(battles, steps_ / 6);
-  std::printf("%d steps, %d battles, %d comments\n", steps_, battles, comments);
 }
 
 }  // namespace
