@@ -1,10 +1,8 @@
-// The ending: Escape locked while the ending fades in, the story's lines, and
-// the way from the won final battle through the scroll coming to rest to the
-// title on the real platform.
+// The ending: the story's lines, and the way from the won final battle
+// through the scroll coming to rest to the title on the real platform.
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "ending/ending_module.h"
@@ -13,65 +11,25 @@
 #include "platform/fake_platform.h"
 #include "playtest_support.h"
 #include "session.h"
-#include "shell/assets.h"
-#include "shell/main_loop.h"
 #include "shell/text.h"
 #include "test_game.h"
 
 namespace vv {
 namespace {
 
-// A won game on the recording platform with every screen of the game.
-class EndingTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    game = test::MakeLoadedGame(platform);
-    hooks = MakeLoopHooks(*game);
-  }
-  void Frames(int n) {
-    for (int i = 0; i < n; ++i) RunFrame(*game, hooks);
-  }
-  void PressEscape() {
-    test::HoldKey(platform, KEY_ESCAPE, [&] { Frames(1); });
-  }
-
-  FakePlatform platform;
-  std::unique_ptr<Game> game;
-  LoopHooks hooks;
-};
-
-TEST_F(EndingTest, EscapeIsLockedWhileTheEndingFadesIn) {
-  game->GameScreen = SCREEN_COMBAT;
-  game->EndingScroll = -100.0f;  // what a previous ending left behind
-  StartEnding(*game);
-  EXPECT_EQ(game->EndingScroll, ENDING_SCROLL_START);
-  Frames(11);  // through black into the ending
-  ASSERT_EQ(game->GameScreen, SCREEN_ENDING);
-  ASSERT_EQ(game->ScreenFade[1], 1);
-  // Escape pressed and let go in frames that are still fading in.
-  int presses = 0;
-  while (game->ScreenFade[2] >= 3) PressEscape(), ++presses;
-  EXPECT_EQ(presses, 4);
-  Frames(2);
-  EXPECT_EQ(game->PendingScreen, 0);
-  // Then it leaves, the text scrolling on under the fade.
-  const float before = game->EndingScroll;
-  PressEscape();
-  EXPECT_EQ(game->ScreenFade[3], SCREEN_MAIN_MENU);
-  EXPECT_EQ(game->EndingScroll, before - 1.0f);
-}
-
 // The lines fit the screen with the longest names a player can type.
-TEST_F(EndingTest, TheStoryFitsTheScreen) {
-  game->HeroNames[1] = game->HeroNames[2] = "WWWWWWWW";
+TEST(EndingStory, FitsTheScreen) {
+  FakePlatform platform;
+  Game game{platform};
+  game.HeroNames[1] = game.HeroNames[2] = "WWWWWWWW";
   for (int line = 2; line <= ENDING_LINE_COUNT; ++line) {
-    const std::string text = EndingStoryText(*game, line);
+    const std::string text = EndingStoryText(game, line);
     // Left-aligned lines keep the margin on the right too (the congratulation
     // is quoted as it stands).
     EXPECT_TRUE(line == 57 || TextWidthHalf(text) <= 1024 - 2 * 32) << text;
     EXPECT_GE(EndingStoryLine(line).offset - EndingStoryLine(line - 1).offset, 64) << text;
   }
-  EXPECT_EQ(EndingStoryText(*game, 56), "WWWWWWWW and WWWWWWWW.");
+  EXPECT_EQ(EndingStoryText(game, 56), "WWWWWWWW and WWWWWWWW.");
 }
 
 // From the won final battle's fade to the title, on the real loop and
@@ -90,6 +48,7 @@ TEST(EndingScenario, FromTheFinalBattleBackToTheTitle) {
   g.GameInProgress = 0;
   g.GameScreen = SCREEN_COMBAT;
   g.ScreenFade[1] = g.ScreenFade[2] = 0;  // long past the title's fade-in
+  g.EndingScroll = -100.0f;               // what a previous ending left behind
   StartEnding(g);
   run("wait 30\n");
   ASSERT_EQ(g.GameScreen, SCREEN_ENDING);
