@@ -151,7 +151,6 @@ TEST_F(MusicTest, WonBattleResumesTheAreaTrackWhereItStoppedOthersRestartIt) {
   EXPECT_EQ(game.AreaSong, area);
   EXPECT_FALSE(Song(area).paused);
   EXPECT_EQ(Song(area).timesStarted, 1);
-  EXPECT_EQ(game.ResumeAreaMusic, 0);
   EXPECT_EQ(ModulesLoaded(), 1);
   Frames(125);  // and fades back in
   EXPECT_EQ(Song(area).volume, AREA_VOLUME_CAP);
