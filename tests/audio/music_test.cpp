@@ -1,8 +1,6 @@
 // The music through the frame loop and the recording platform (title, area
-// tracks and their fades, the battle tracks, the options' music switch) and on
-// the real mixer and libxmp (the title from the first frames, then the area
-// track kept paused beside the battle track); and the sound codes against the
-// loaded sound files at the ends of their ranges.
+// tracks and their fades, the battle tracks, the options' music switch); and
+// the sound codes against the loaded sound files at the ends of their ranges.
 
 #include "audio/music.h"
 
@@ -15,7 +13,6 @@
 #include "audio/audio_module.h"
 #include "audio/sound_codes.h"
 #include "platform/fake_platform.h"
-#include "playtest_support.h"
 #include "shell/assets.h"
 
 namespace vv {
@@ -154,7 +151,6 @@ TEST_F(MusicTest, WonBattleResumesTheAreaTrackWhereItStoppedOthersRestartIt) {
   EXPECT_EQ(game.AreaSong, area);
   EXPECT_FALSE(Song(area).paused);
   EXPECT_EQ(Song(area).timesStarted, 1);
-  EXPECT_EQ(game.ResumeAreaMusic, 0);
   EXPECT_EQ(ModulesLoaded(), 1);
   Frames(125);  // and fades back in
   EXPECT_EQ(Song(area).volume, AREA_VOLUME_CAP);
@@ -183,16 +179,6 @@ TEST_F(MusicTest, MusicOffStopsAtOnceAndOnStartsAgainFromTheBeginning) {
   Frames(1);
   EXPECT_EQ(AreaFile(), "track1.xm");
   EXPECT_NE(game.AreaSong, title);
-  EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
-
-  // The same during a game, from the main menu: the area track restarts.
-  StartGame(8);
-  const int area = game.AreaSong;
-  game.GameScreen = SCREEN_MAIN_MENU;
-  game.StopMusicNow();
-  EXPECT_FALSE(Song(area).loaded);
-  Frames(1);
-  EXPECT_EQ(AreaFile(), "track4.xm");
   EXPECT_EQ(Song(game.AreaSong).timesStarted, 1);
 }
 
@@ -227,58 +213,6 @@ TEST_F(SoundCodeTest, AFamilyPlaysItsOwnFilesAndNothingPastThem) {
   for (int code :
        {51, 100, 2001, 3001, 4000, 5000, 6000, 7000, 7001, 7002, 9001, 11000, 12001, 13000, 13001, 500000})
     EXPECT_NE(Plays(code), "") << "code " << code;
-}
-
-// The real player reuses the numbers of freed modules, so count them.
-int ModulesLoaded(Platform& player) {
-  int n = 0;
-  for (int module = 1; module <= 16; ++module) n += player.GetModuleStatus(module).loaded ? 1 : 0;
-  return n;
-}
-
-TEST(MusicScenarioTest, TitleAreaAndBattleTracksOnTheRealPlayer) {
-  PlaytestSession session(PlaytestOptions{});
-  ASSERT_TRUE(test::Started(session));
-  Game& game = session.game();
-  Platform& player = session.platform();
-  ASSERT_TRUE(session.Frames(3));
-  Platform::ModuleStatus s = player.GetModuleStatus(game.AreaSong);
-  EXPECT_TRUE(s.loaded && s.playing && !s.paused);
-  EXPECT_EQ(s.volume, TITLE_VOLUME);
-
-  game.LevelTable[7][0][0] = game.LevelArea[7] = DESERT_MUSIC;
-  game.CurrentLevel = 7;
-  game.MusicLevel = MUSIC_LEVEL_FULL;
-  game.GameInProgress = 1;
-  game.GameScreen = SCREEN_WORLD;
-  UpdateMusic(game);
-  EXPECT_NE(session.StateJson().find("\"file\":\"track4.xm\""), std::string::npos);
-  EXPECT_EQ(ModulesLoaded(player), 1);
-  const int area = game.AreaSong;
-  EXPECT_EQ(player.GetModuleStatus(area).volume, DESERT_VOLUME_CAP);
-
-  game.AttackBanner = BANNER_PAUSE_FRAME;
-  UpdateMusic(game);
-  game.AttackBanner = 0;
-  game.CombatMonster = 7;
-  game.GameScreen = SCREEN_COMBAT;
-  UpdateMusic(game);
-  s = player.GetModuleStatus(area);
-  EXPECT_TRUE(s.loaded && s.paused);
-  const int battle = game.CombatSong;
-  s = player.GetModuleStatus(battle);
-  EXPECT_TRUE(s.loaded && s.playing && !s.paused);
-  EXPECT_NE(session.StateJson().find("\"file\":\"combat3.xm\""), std::string::npos);
-  EXPECT_EQ(ModulesLoaded(player), 2);
-
-  game.GameInProgress = 0;  // defeated
-  UpdateMusic(game);
-  EXPECT_EQ(game.CombatSong, 0);
-  EXPECT_EQ(ModulesLoaded(player), 1);
-  s = player.GetModuleStatus(game.AreaSong);
-  EXPECT_TRUE(s.loaded && s.playing);
-  EXPECT_EQ(s.volume, TITLE_VOLUME);
-  EXPECT_NE(session.StateJson().find("\"file\":\"track1.xm\""), std::string::npos);
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
-// The ending: where the scroll comes to rest, Escape locked while the
-// ending fades in, the story's lines, and the way from the won final battle
-// to the title on the real platform.
+// The ending: the story's lines, and the way from the won final battle
+// through the scroll coming to rest to the title on the real platform.
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "ending/ending_module.h"
 #include "ending/ending_story.h"
@@ -14,93 +11,25 @@
 #include "platform/fake_platform.h"
 #include "playtest_support.h"
 #include "session.h"
-#include "shell/assets.h"
-#include "shell/main_loop.h"
 #include "shell/text.h"
 #include "test_game.h"
 
 namespace vv {
 namespace {
 
-// A won game on the recording platform with every screen of the game.
-class EndingTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    game = test::MakeLoadedGame(platform);
-    hooks = MakeLoopHooks(*game);
-    hooks.drawOverlay = [this] { shown = platform.draws; };
-    game->HeroNames[1] = "ARNE";
-    game->HeroNames[2] = "BIRGIT";
-  }
-  void Frames(int n) {
-    for (int i = 0; i < n; ++i) RunFrame(*game, hooks);
-  }
-  void PressEscape() {
-    test::HoldKey(platform, KEY_ESCAPE, [&] { Frames(1); });
-  }
-  // The glyphs drawn on screen row y last frame, with their tint.
-  std::vector<FakePlatform::DrawCall> GlyphsAt(float y) const {
-    std::vector<FakePlatform::DrawCall> out;
-    for (const auto& d : shown) {
-      if (d.name == "medfont.png" && d.y == y) out.push_back(d);
-    }
-    return out;
-  }
-
-  FakePlatform platform;
-  std::unique_ptr<Game> game;
-  LoopHooks hooks;
-  std::vector<FakePlatform::DrawCall> shown;
-};
-
-TEST_F(EndingTest, ScrollsUpAndComesToRestWithTheLastLinesInTheMiddle) {
-  game->GameScreen = SCREEN_ENDING;
-  game->EndingScroll = ENDING_SCROLL_START;
-  Frames(100);
-  EXPECT_EQ(game->EndingScroll, 718.0f);
-  EXPECT_FALSE(GlyphsAt(718.0f).empty());  // the first line rises into view
-  Frames(11200);
-  EXPECT_EQ(game->EndingScroll, ENDING_SCROLL_END);
-
-  // The last lines rest in the middle of the screen; the next screen
-  // starts from an unshifted origin.
-  EXPECT_EQ(GlyphsAt(432.0f).size(), std::string("-PRESS ESCAPE TO RETURN TO MAIN MENU-").size());
-  EXPECT_EQ(platform.State().originY, 0.0f);
-  EXPECT_EQ(platform.State().blend, BLEND_MASKED);
-}
-
-TEST_F(EndingTest, EscapeIsLockedWhileTheEndingFadesIn) {
-  game->GameScreen = SCREEN_COMBAT;
-  game->EndingScroll = -100.0f;  // what a previous ending left behind
-  StartEnding(*game);
-  EXPECT_EQ(game->EndingScroll, ENDING_SCROLL_START);
-  Frames(11);  // through black into the ending
-  ASSERT_EQ(game->GameScreen, SCREEN_ENDING);
-  ASSERT_EQ(game->ScreenFade[1], 1);
-  // Escape pressed and let go in frames that are still fading in.
-  int presses = 0;
-  while (game->ScreenFade[2] >= 3) PressEscape(), ++presses;
-  EXPECT_EQ(presses, 4);
-  Frames(2);
-  EXPECT_EQ(game->PendingScreen, 0);
-  // Then it leaves, the text scrolling on under the fade.
-  const float before = game->EndingScroll;
-  PressEscape();
-  EXPECT_EQ(game->ScreenFade[3], SCREEN_MAIN_MENU);
-  EXPECT_EQ(game->EndingScroll, before - 1.0f);
-}
-
 // The lines fit the screen with the longest names a player can type.
-TEST_F(EndingTest, TheStoryFitsTheScreen) {
-  game->HeroNames[1] = game->HeroNames[2] = "WWWWWWWW";
+TEST(EndingStory, FitsTheScreen) {
+  FakePlatform platform;
+  Game game{platform};
+  game.HeroNames[1] = game.HeroNames[2] = "WWWWWWWW";
   for (int line = 2; line <= ENDING_LINE_COUNT; ++line) {
-    const std::string text = EndingStoryText(*game, line);
+    const std::string text = EndingStoryText(game, line);
     // Left-aligned lines keep the margin on the right too (the congratulation
     // is quoted as it stands).
     EXPECT_TRUE(line == 57 || TextWidthHalf(text) <= 1024 - 2 * 32) << text;
     EXPECT_GE(EndingStoryLine(line).offset - EndingStoryLine(line - 1).offset, 64) << text;
   }
-  EXPECT_EQ(EndingStoryText(*game, 56), "WWWWWWWW and WWWWWWWW.");
+  EXPECT_EQ(EndingStoryText(game, 56), "WWWWWWWW and WWWWWWWW.");
 }
 
 // From the won final battle's fade to the title, on the real loop and
@@ -119,6 +48,7 @@ TEST(EndingScenario, FromTheFinalBattleBackToTheTitle) {
   g.GameInProgress = 0;
   g.GameScreen = SCREEN_COMBAT;
   g.ScreenFade[1] = g.ScreenFade[2] = 0;  // long past the title's fade-in
+  g.EndingScroll = -100.0f;               // what a previous ending left behind
   StartEnding(g);
   run("wait 30\n");
   ASSERT_EQ(g.GameScreen, SCREEN_ENDING);

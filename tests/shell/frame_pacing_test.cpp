@@ -52,7 +52,7 @@ class PacerTest : public ::testing::Test {
   FramePacer pacer{clock};
 };
 
-TEST_F(PacerTest, ADisplayThatWaitsIsTrustedAndTheTimerStaysIdle) {
+TEST_F(PacerTest, ADisplayThatWaitsIsTrustedUntilTheWindowChangesOrItStopsWaiting) {
   pacer.Restart(true);
   EXPECT_EQ(pacer.Mode(), FramePacer::Pacing::Measuring);
   for (int i = 0; i < 120; ++i) VsyncFrame(3000);
@@ -62,6 +62,16 @@ TEST_F(PacerTest, ADisplayThatWaitsIsTrustedAndTheTimerStaysIdle) {
   // Frames that take long to draw later on leave it trusted.
   for (int i = 0; i < 30; ++i) VsyncFrame(25000);
   EXPECT_EQ(pacer.Mode(), FramePacer::Pacing::Display);
+  // The window moves to where presents no longer wait.
+  pacer.Restart(true);
+  for (int i = 0; i < 20; ++i) Frame(2000, 300);
+  EXPECT_EQ(pacer.Mode(), FramePacer::Pacing::Timer);
+  // Back to a waiting display, then it stops waiting without a window event.
+  pacer.Restart(true);
+  for (int i = 0; i < 20; ++i) VsyncFrame(3000);
+  ASSERT_EQ(pacer.Mode(), FramePacer::Pacing::Display);
+  for (int i = 0; i < FramePacer::MEASURED_INTERVALS; ++i) Frame(2000, 300);
+  EXPECT_EQ(pacer.Mode(), FramePacer::Pacing::Timer);
 }
 
 TEST_F(PacerTest, ADisplayThatDoesNotWaitOrRunsBelowFiftyFiveHertzIsPacedByTheTimer) {
@@ -79,22 +89,6 @@ TEST_F(PacerTest, ADisplayThatDoesNotWaitOrRunsBelowFiftyFiveHertzIsPacedByTheTi
   const std::uint64_t start = clock.now;
   for (int i = 0; i < 60; ++i) Frame(2000, 500);
   EXPECT_NEAR(static_cast<double>(clock.now - start), 1e6, 2500);
-}
-
-TEST_F(PacerTest, AWindowChangeMeasuresAgainAndTheDisplayIsWatchedAfterwards) {
-  pacer.Restart(true);
-  for (int i = 0; i < 20; ++i) VsyncFrame(3000);
-  ASSERT_EQ(pacer.Mode(), FramePacer::Pacing::Display);
-  // The window moves to where presents no longer wait.
-  pacer.Restart(true);
-  for (int i = 0; i < 20; ++i) Frame(2000, 300);
-  EXPECT_EQ(pacer.Mode(), FramePacer::Pacing::Timer);
-  // Back to a waiting display, then it stops waiting without a window event.
-  pacer.Restart(true);
-  for (int i = 0; i < 20; ++i) VsyncFrame(3000);
-  ASSERT_EQ(pacer.Mode(), FramePacer::Pacing::Display);
-  for (int i = 0; i < FramePacer::MEASURED_INTERVALS; ++i) Frame(2000, 300);
-  EXPECT_EQ(pacer.Mode(), FramePacer::Pacing::Timer);
 }
 
 TEST_F(PacerTest, WithoutVsyncAFrameThatWaitedOnTheTimerDoesNotWaitAgainToPresent) {

@@ -1,12 +1,9 @@
 // Reading the map file (the column-row-slot order of the records, a short
-// file, the map the game carries, a bad one at start-up); building a screen
-// from the map and drawing its ground and tiles: empty slots, teleporters and
-// the chest, the fog rule for small tiles, turned tiles, the field image that
-// keeps all of it between frames; and light and darkness: the reveal by day,
+// file, a bad one at start-up); building a screen from the map and drawing
+// its ground and tiles: empty slots, teleporters and the chest, the fog rule
+// for small tiles, turned tiles; and light and darkness: the reveal by day,
 // by night and on the dark levels, and the light colour.
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -61,70 +58,18 @@ TEST_F(ScreenTest, SmallTilesHideInTheFogAndLargeOnesDoNot) {
   g().ExploredMap[3][1][10][2] = 1;
   platform.Cls();
   DrawScreen(g());
+  shown = platform.draws;
 
-  ASSERT_EQ(DrawnSoFar("ground_1.png").size(), 2u);
-  EXPECT_EQ(DrawnSoFar("ground_1.png")[0].x, 288);
-  const auto tree = DrawnSoFar("tile2_7.png");
+  ASSERT_EQ(DrawsOf("ground_1.png").size(), 2u);
+  EXPECT_EQ(DrawsOf("ground_1.png")[0].x, 288);
+  const auto tree = DrawsOf("tile2_7.png");
   ASSERT_EQ(tree.size(), 1u);
   EXPECT_EQ(tree[0].x, 192);  // turned 180 degrees about its corner, moved back over x 128..191
   EXPECT_EQ(tree[0].y, 128);
   EXPECT_EQ(tree[0].state.rotation, 180);
-  EXPECT_TRUE(DrawnSoFar("tile2_1.png").empty());
-  EXPECT_EQ(DrawnSoFar("tile2_2.png").size(), 1u);
-  EXPECT_EQ(DrawnSoFar("tile1_12.png").size(), 1u);
-
-  ChestRecord(g(), 1)[chest::Opened] = 1;  // an opened chest is gone
-  platform.Cls();
-  DrawScreen(g());
-  EXPECT_TRUE(DrawnSoFar("tile1_12.png").empty());
-}
-
-TEST_F(ScreenTest, TheImagesAreRedrawnOnlyWhereCellsAreUncovered) {
-  PutTile(3, 1, KIND_OBSTACLE, 6, 640, 256, 128);
-  Frames(1);  // builds the screen and draws the base and the field whole
-  const int base = g().BaseImage, field = g().FieldImage;
-  ASSERT_NE(base, 0);
-  ASSERT_NE(field, 0);
-
-  Frames(1);  // nothing changed: only the copies
-  EXPECT_TRUE(DrawsOf("tile2_6.png", base).empty());
-  EXPECT_TRUE(DrawsOf("(render image)", field).empty());
-
-  // A step uncovers a few cells: the base redraws them with their ground
-  // and every tile reaching into them; the field takes them and their
-  // neighbours (whose fog edges change) from the base.
-  int before[32][19];
-  std::copy(&g().ExploredMap[3][1][0][0], &g().ExploredMap[3][1][0][0] + 32 * 19, &before[0][0]);
-  platform.ScriptKey(KEY_RIGHT, true);
-  Frames(1);
-  platform.ScriptKey(KEY_RIGHT, false);
-  bool dirty[32][19] = {};
-  std::size_t uncovered = 0, treeUncovered = 0, dirtyCells = 0;
-  for (int x = 0; x < 32; ++x) {
-    for (int y = 0; y < 19; ++y) {
-      if (g().ExploredMap[3][1][x][y] == before[x][y]) continue;
-      ++uncovered;
-      treeUncovered += x >= 20 && x < 24 && y >= 8 && y < 12;
-      for (int nx = std::max(0, x - 1); nx <= std::min(31, x + 1); ++nx) {
-        for (int ny = std::max(0, y - 1); ny <= std::min(18, y + 1); ++ny) dirty[nx][ny] = true;
-      }
-    }
-  }
-  for (auto& column : dirty) dirtyCells += static_cast<std::size_t>(std::count(column, column + 19, true));
-  EXPECT_GT(treeUncovered, 0u);
-  EXPECT_EQ(DrawsOf("ground_1.png", base).size(), uncovered);
-  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), treeUncovered);
-  EXPECT_EQ(DrawsOf("(render image)", field).size(), dirtyCells);
-
-  g().PartyState[TimeOfDay] = 40;  // another light: the field again, the base as it is
-  Frames(1);
-  EXPECT_TRUE(DrawsOf("tile2_6.png", base).empty());
-  EXPECT_TRUE(DrawsOf("ground_1.png", base).empty());
-  EXPECT_EQ(DrawsOf("(render image)", field).size(), 2u);  // the base and the tint
-
-  ChestRecord(g(), 1)[chest::Opened] = 1;  // an opened chest: the base again
-  Frames(1);
-  EXPECT_EQ(DrawsOf("tile2_6.png", base).size(), 1u);
+  EXPECT_TRUE(DrawsOf("tile2_1.png").empty());
+  EXPECT_EQ(DrawsOf("tile2_2.png").size(), 1u);
+  EXPECT_EQ(DrawsOf("tile1_12.png").size(), 1u);
 }
 
 class DayNightTest : public ScreenTest {
@@ -142,7 +87,7 @@ class DayNightTest : public ScreenTest {
   }
 };
 
-TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
+TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevelsAndStopsAtTheBorder) {
   struct Case {
     int time, column, row, cells;
   };
@@ -171,14 +116,12 @@ TEST_F(DayNightTest, RevealShrinksAtNightAndOnTheDarkLevels) {
   SeeScreen(3, 1, false);
   Frames(1);
   EXPECT_EQ(SeenCells(3, 1), 21);
-}
 
-TEST_F(DayNightTest, RevealStopsAtTheScreenBorder) {
-  PlaceParty(3, 1, 0, 0);
+  PlaceParty(3, 1, 0, 0);  // in the corner: the lower-right quarter of the 37-cell shape
   SeeScreen(3, 1, false);
   g().PartyState[TimeOfDay] = 20;
   Frames(1);
-  EXPECT_EQ(SeenCells(3, 1), 4 + 4 + 3 + 2);  // the lower-right quarter of the 37-cell shape
+  EXPECT_EQ(SeenCells(3, 1), 4 + 4 + 3 + 2);
 }
 
 TEST_F(DayNightTest, LightIsFullAtNoonDarkestAtNightAndNeverBlueAboveRed) {
@@ -246,22 +189,6 @@ TEST_F(MapLoadingTest, RecordsComeColumnByColumnRowByRowSlotBySlotAndMissingOnes
   EXPECT_EQ(g().MapArray[1][1][2][1], 0);
   EXPECT_EQ(g().MapArray[3][1][1][tile::Kind], 0);
   EXPECT_FALSE(ReadMap(g(), {}));
-}
-
-TEST_F(MapLoadingTest, TheGamesMapLoadsWithAGroundOnEveryScreen) {
-  ASSERT_EQ(platform.FindAsset(MAP_FILE).size(), 500004u);
-  ASSERT_TRUE(LoadWorldMap(g()));
-  for (int c = 1; c <= 5; ++c) {
-    for (int r = 1; r <= 5; ++r) {
-      const int ground = g().MapArray[c][r][1][tile::Ground];
-      if (g().LevelGrid[c][r] == 0) {
-        EXPECT_EQ(g().MapArray[c][r][1][tile::Kind], 0) << c << "," << r;
-        continue;
-      }
-      EXPECT_GE(ground, 1) << c << "," << r;
-      EXPECT_LE(ground, 5) << c << "," << r;
-    }
-  }
 }
 
 TEST(MapStartupTest, ABadMapEndsTheProgramWithAMessageBox) {

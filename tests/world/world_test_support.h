@@ -138,19 +138,9 @@ class WorldTest : public ::testing::Test {
   // The last frame's draws of one picture, on the screen or into a render
   // image.
   std::vector<FakePlatform::DrawCall> DrawsOf(std::string_view file, int target = 0) const {
-    return Filter(shown, file, target);
-  }
-  // The same for what has been drawn since the canvas was last cleared.
-  std::vector<FakePlatform::DrawCall> DrawnSoFar(std::string_view file, int target = 0) const {
-    return Filter(platform.draws, file, target);
-  }
-  static std::vector<FakePlatform::DrawCall> Filter(const std::vector<FakePlatform::DrawCall>& draws,
-                                                    std::string_view file, int target) {
     std::vector<FakePlatform::DrawCall> out;
-    for (const auto& d : draws) {
-      const bool named =
-          d.name.size() >= file.size() && d.name.compare(d.name.size() - file.size(), file.size(), file) == 0;
-      if (named && d.target == target) out.push_back(d);
+    for (const auto& d : shown) {
+      if (d.name.ends_with(file) && d.target == target) out.push_back(d);
     }
     return out;
   }
