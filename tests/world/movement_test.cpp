@@ -226,7 +226,8 @@ class WalkScenarioTest : public WorldTest {
 
   void Walk(const std::vector<Step>& steps) {
     for (const Step& s : steps) {
-      Settle();
+      // A walk that stuck stops here, rather than walking on for ever.
+      ASSERT_NO_FATAL_FAILURE(Settle());
       static constexpr int KEYS[5] = {0, KEY_UP, KEY_RIGHT, KEY_DOWN, KEY_LEFT};
       const int level = g().CurrentLevel;
       platform.ScriptKey(KEYS[s.direction], true);
@@ -260,17 +261,17 @@ TEST_F(WalkScenarioTest, ANewGameWalksTheWorldToThePortal) {
   ASSERT_EQ(g().CurrentLevel, 1);
 
   while (g().CurrentLevel < 15) {
-    Settle();
+    ASSERT_NO_FATAL_FAILURE(Settle());
     if (g().ChestPos[1] != ABSENT) {
       const auto toChest = Plan(Cell{g().ChestPos[1] / 32, g().ChestPos[2] / 32});
       ASSERT_TRUE(toChest) << "no way to the chest of level " << g().CurrentLevel;
-      Walk(*toChest);
+      ASSERT_NO_FATAL_FAILURE(Walk(*toChest));
       Settle();
       EXPECT_TRUE(ChestOpened(g(), g().CurrentLevel));
     }
     const auto onward = Plan(std::nullopt);
     ASSERT_TRUE(onward) << "no way on from level " << g().CurrentLevel;
-    Walk(*onward);
+    ASSERT_NO_FATAL_FAILURE(Walk(*onward));
   }
   Settle();
   const auto toPortal = Plan(Cell{9, 9});
